@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSettings>
+
+#include "model/CSettingsStore.h"
+
+namespace ql {
+
+// The per-user settings store of the programs: QSettings("Orva", "QL-7400") in its
+// native format, which on Linux is $XDG_CONFIG_HOME/Orva/QL-7400.conf.
+class CQtSettingsStore final : public CSettingsStore {
+public:
+    CQtSettingsStore();
+
+    [[nodiscard]] int GetInt(std::string_view section, std::string_view key,
+                             int fallback) const override;
+    void SetInt(std::string_view section, std::string_view key, int value) override;
+    [[nodiscard]] std::string GetString(std::string_view section, std::string_view key,
+                                        std::string_view fallback) const override;
+    void SetString(std::string_view section, std::string_view key,
+                   std::string_view value) override;
+
+private:
+    mutable QSettings settings_;
+};
+
+}  // namespace ql

@@ -1,0 +1,82 @@
+#include "datafile/CBlockRecord.h"
+
+#include <algorithm>
+
+namespace ql {
+
+namespace {
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+unsigned HexNumber(std::string_view digits) {
+    unsigned value = 0;
+    for (const char c : digits) value = value * 16 + static_cast<unsigned>(HexValue(c));
+    return value;
+}
+}  // namespace
+
+void CBlockRecord::Attach(CMemoryImage& image) {
+    if (image_ == &image && !coverage_.empty()) return;
+    image_ = &image;
+    const auto size = static_cast<std::size_t>(image.Size());
+    coverage_.assign((size + 7) / 8, 0);
+    // The padding bits after the last byte count as covered.
+    for (std::size_t bit = size; bit < coverage_.size() * 8; ++bit) {
+        coverage_[bit / 8] = static_cast<std::uint8_t>(coverage_[bit / 8] | (1U << (bit % 8)));
+    }
+}
+
+void CBlockRecord::Prepare(std::uint32_t address, std::uint16_t count) {
+    data_.assign(count, 0);
+    address_ = address;
+}
+
+void CBlockRecord::ReadFromImage(const CMemoryImage& image) {
+    image.CopyOut(static_cast<std::int32_t>(address_), data_);
+}
+
+void CBlockRecord::WriteToImage() {
+    if (image_ == nullptr || !image_->CopyIn(static_cast<std::int32_t>(address_), data_)) return;
+    for (std::size_t i = 0; i < data_.size(); ++i) {
+        const std::size_t bit = address_ + i;
+        coverage_[bit / 8] = static_cast<std::uint8_t>(coverage_[bit / 8] | (1U << (bit % 8)));
+    }
+}
+
+bool CBlockRecord::Complete() const {
+    return image_ != nullptr &&
+           std::all_of(coverage_.begin(), coverage_.end(), [](std::uint8_t b) { return b == 0xFF; });
+}
+
+std::string CBlockRecord::ToText() const {
+    std::string text;
+    text.reserve(6 + 2 * data_.size());
+    auto put = [&text](unsigned value, int digits) {
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kHexDigits[(value >> shift) & 15U];
+    };
+    put(address_, 4);
+    put(static_cast<unsigned>(data_.size()), 2);
+    for (const auto byte : data_) put(byte, 2);
+    return text;
+}
+
+std::string CBlockRecord::FromText(std::string_view line) {
+    if (image_ == nullptr) return "ERROR";
+    if (line.size() < 8 || line.size() > 516) return "FORMAT_ERROR";
+    if (std::any_of(line.begin(), line.end(), [](char c) { return HexValue(c) < 0; })) return "FORMAT_ERROR";
+    const unsigned address = HexNumber(line.substr(0, 4));
+    const unsigned count = HexNumber(line.substr(4, 2));
+    if (line.size() != 2 * count + 6) return "FORMAT_ERROR";
+    if (address + count > static_cast<unsigned>(image_->Size())) return "DATA_OVERFLOW";
+    Prepare(address, static_cast<std::uint16_t>(count));
+    for (unsigned i = 0; i < count; ++i) data_[i] = static_cast<std::uint8_t>(HexNumber(line.substr(6 + 2 * i, 2)));
+    return "OK";
+}
+
+}  // namespace ql

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ql {
+
+// The one place that turns an errno value into a cause a user can act on, for example
+// "permission denied (is the user in the dialout group?)".
+[[nodiscard]] std::string DescribeErrno(int error);
+
+// "<what>: <cause>", the form of every error line naming a file or a port.
+[[nodiscard]] std::string DescribeFailure(std::string_view what, int error);
+
+}  // namespace ql

@@ -1,0 +1,159 @@
+#include "model/C7400Rig.h"
+
+#include <array>
+
+#include "datafile/IcfFile.h"
+#include "model/FactoryImage.h"
+#include "model/TextOps.h"
+
+namespace ql {
+
+namespace {
+
+// The operating state every rebuild puts back: current channels, display and scan
+// choices of both bands.
+constexpr std::array<std::string_view, 14> kStateResets = {
+    "COMMON.MCH_NO_VHF=0",           "COMMON.MCH_NO_UHF=0",
+    "COMMON.CALL_POSITION_VHF=CALL",  "COMMON.CALL_POSITION_UHF=CALL",
+    "COMMON.MAIN_DISPLAY_VHF=Normal", "COMMON.MAIN_DISPLAY_UHF=Normal",
+    "COMMON.OPERATION_MODE_VHF=VFO(MR)", "COMMON.OPERATION_MODE_UHF=VFO(MR)",
+    "COMMON.BAND_OF_VFO_VHF=144",     "COMMON.BAND_OF_VFO_UHF=430",
+    "COMMON.PROGRAM_SCAN_EDGE_VHF=ALL", "COMMON.PROGRAM_SCAN_EDGE_UHF=ALL",
+    "COMMON.MCH_SCAN_SELECT_VHF=ALL", "COMMON.MCH_SCAN_SELECT_UHF=ALL"};
+
+constexpr int kVfoCount = 5;
+
+// The text between the first two double quotes of text.
+std::string_view QuotedPath(std::string_view text) { return Field(text, '"', 1); }
+
+}  // namespace
+
+C7400Rig::C7400Rig() : common_(std::make_unique<CCommonSettings>(version_.Number())) {
+    default_ = BuildFactoryImage(version_.Number());
+    version_.RebuildLegalRanges();
+    Dispatch("EDIT_FLAG=OFF");
+}
+
+std::string C7400Rig::Dispatch(std::string_view command) {
+    bool taken = false;
+    std::string result = Core(command, taken);
+    if (taken) return result;
+    if (EqualsNoCase(Field(Field(command, '=', 0), '.', 0), "CH")) {
+        // A "CH." command belongs to the channels alone, resolved or not.
+        return channels_.Handle(command, version_);
+    }
+    result = common_->Handle(command);
+    if (!result.empty()) return result;
+    result = dtmf_.Handle(command);
+    if (!result.empty()) return result;
+    result = version_.Handle(command);
+    ReactToVersion();
+    return result;
+}
+
+void C7400Rig::ReactToVersion() {
+    if (version_.Changed()) {
+        default_ = BuildFactoryImage(version_.Number());
+        common_ = std::make_unique<CCommonSettings>(version_.Number());
+        version_.RebuildLegalRanges();
+        version_.ClearChanged();
+        Dispatch("INITIALIZE");
+    }
+    version_.RebuildLegalRanges();
+}
+
+std::string C7400Rig::Core(std::string_view command, bool& taken) {
+    const std::string_view left = Field(command, '=', 0);
+    const std::string_view first = Field(left, '.', 0);
+    taken = true;
+    if (EqualsNoCase(first, "HEAL")) {
+        Rebuild(false);
+        return "OK";
+    }
+    if (EqualsNoCase(first, "INITIALIZE")) {
+        MarkAllUndecoded();
+        image_ = default_;
+        Rebuild(false);
+        return "OK";
+    }
+    if (EqualsNoCase(first, "EDIT_FLAG")) return EditFlag(Field(command, '=', 1));
+    if (EqualsNoCase(first, "FILE")) {
+        const std::string_view verb = Field(left, '.', 1);
+        if (EqualsNoCase(verb, "SAVE")) return Save(left, EqualsNoCase(Field(left, '.', 2), "WithSafety"));
+        if (EqualsNoCase(verb, "LOAD")) return Load(left);
+    }
+    taken = false;
+    return {};
+}
+
+std::string C7400Rig::EditFlag(std::string_view value) {
+    if (EqualsNoCase(value, "OFF")) {
+        Dispatch("HEAL");
+        reference_ = image_;
+        editFlag_ = false;
+    } else if (EqualsNoCase(value, "ON")) {
+        editFlag_ = true;
+        return "ON";
+    }
+    if (!editFlag_) {
+        Dispatch("HEAL");
+        editFlag_ = !(image_ == reference_);
+    }
+    return editFlag_ ? "ON" : "OFF";
+}
+
+std::string C7400Rig::Save(std::string_view left, bool withSafety) {
+    const std::filesystem::path path(QuotedPath(Tail(left, '.', withSafety ? 3 : 2)));
+    if (!withSafety) {
+        Rebuild(false);
+        return WriteIcf(path, image_, Dispatch("COMMON.CLONE_COMMENT"));
+    }
+    // The file gets the safety rebuild (illegal channels with factory contents); the data
+    // set afterwards is as a plain rebuild leaves it, the user's channels untouched.
+    Rebuild(false);
+    const CMemoryImage healed = image_;
+    Rebuild(true);
+    std::string result = WriteIcf(path, image_, Dispatch("COMMON.CLONE_COMMENT"));
+    image_ = healed;
+    MarkAllUndecoded();
+    Rebuild(false);
+    return result;
+}
+
+std::string C7400Rig::Load(std::string_view left) {
+    const std::filesystem::path path(QuotedPath(Tail(left, '.', 2)));
+    std::string result = ReadIcf(path, image_);
+    if (result == "OK") {
+        MarkAllUndecoded();
+        Rebuild(false);
+    }
+    return result;
+}
+
+void C7400Rig::MarkAllUndecoded() {
+    for (CChannel& channel : channels_.Channels()) channel.SetDecoded(false);
+    common_->SetDecoded(false);
+    dtmf_.SetDecoded(false);
+}
+
+void C7400Rig::Rebuild(bool safety) {
+    auto& channels = channels_.Channels();
+    for (CChannel& channel : channels) {
+        channel.Synchronise(image_);
+        channel.SetDecoded(true);
+    }
+    common_->Synchronise(image_);
+    dtmf_.Synchronise(image_);
+    image_ = default_;
+    for (const std::string_view reset : kStateResets) Dispatch(reset);
+    for (int i = 0; i < kVfoCount; ++i) channels[static_cast<std::size_t>(i)].Decode(image_);
+    for (CChannel& channel : channels) {
+        channel.Heal(version_, safety);
+        channel.Synchronise(image_);
+        channel.SetDecoded(true);
+    }
+    common_->Encode(image_);
+    dtmf_.Encode(image_);
+}
+
+}  // namespace ql

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/CChannel.h"
+#include "model/CChannelLists.h"
+
+namespace ql {
+
+class CVersion;
+
+// The 217 channel objects in table order, the shared value lists, the channel clipboard
+// and the "CH." commands.
+class CChannelTable {
+public:
+    CChannelTable();
+
+    // "CH." commands. A command whose channel cannot be resolved answers "".
+    std::string Handle(std::string_view command, const CVersion& version);
+
+    [[nodiscard]] CChannel& At(int tablePosition) { return channels_[static_cast<std::size_t>(tablePosition)]; }
+    [[nodiscard]] std::vector<CChannel>& Channels() { return channels_; }
+
+    // Resolves the channel part of a "CH." command: the channel and the text after it.
+    [[nodiscard]] CChannel* Resolve(std::string_view command, std::string_view& rest);
+
+private:
+    std::string Operate(CChannel& current, std::string_view verb, bool check, const CVersion& version);
+    std::string Paste(CChannel& current, bool check, const CVersion& version);
+    std::string Insert(CChannel& current, bool check, const CVersion& version);
+    std::string Delete(CChannel& current, bool check, const CVersion& version);
+
+    // Heap-held so the channels' references to them stay valid.
+    std::unique_ptr<CChannelLists> lists_;
+    std::vector<CChannel> channels_;
+    bool clipboardFilled_ = false;  // the clipboard's type is "MEMORY_CH"
+    CChannel clipboard_;
+};
+
+}  // namespace ql

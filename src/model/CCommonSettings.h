@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/CCodedSetting.h"
+#include "model/CCodedValueList.h"
+#include "model/CMemoryImage.h"
+#include "model/CRangeSetting.h"
+#include "model/CRangeValueList.h"
+#include "model/CTextSetting.h"
+
+namespace ql {
+
+// The transceiver's 43 common (set mode) settings, answered as "COMMON." items and
+// decoded from and encoded into fixed places of the image. Built for one version, whose
+// auto repeater choices differ; the memory model builds a new one when the version changes.
+class CCommonSettings {
+public:
+    explicit CCommonSettings(int version);
+    CCommonSettings(const CCommonSettings&) = delete;
+    CCommonSettings& operator=(const CCommonSettings&) = delete;
+
+    // "COMMON." commands; "" when the command is not one of them.
+    std::string Handle(std::string_view command);
+
+    void Decode(const CMemoryImage& image);
+    void Encode(CMemoryImage& image) const;
+    // Decodes when undecoded, else encodes; decoded afterwards.
+    void Synchronise(CMemoryImage& image);
+    [[nodiscard]] bool Decoded() const { return decoded_; }
+    void SetDecoded(bool decoded) { decoded_ = decoded; }
+
+private:
+    struct RemoteCode {
+        std::int32_t value = 0;
+    };
+    using Slot = std::variant<CRangeSetting, CCodedSetting, CTextSetting, RemoteCode>;
+
+    void BuildLists(int version);
+    [[nodiscard]] const CRangeValueList& Range(std::uint8_t id) const;
+    [[nodiscard]] const CCodedValueList& Coded(std::uint8_t id) const;
+
+    bool decoded_ = false;
+    std::array<CRangeValueList, 15> ranges_{};  // indexed by list id
+    std::array<CCodedValueList, 10> coded_{};   // indexed by list id - 15
+    std::vector<Slot> slots_;  // one per item, in item order
+};
+
+}  // namespace ql

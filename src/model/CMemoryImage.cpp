@@ -1,0 +1,88 @@
+#include "model/CMemoryImage.h"
+
+#include <algorithm>
+
+namespace ql {
+
+void CMemoryImage::SetSize(std::int32_t size) {
+    bytes_.assign(static_cast<std::size_t>(std::max(size, 0)), 0);
+}
+
+std::uint8_t CMemoryImage::ReadByte(std::int32_t pos) const {
+    return Inside(pos) ? bytes_[static_cast<std::size_t>(pos)] : 255;
+}
+
+void CMemoryImage::WriteByte(std::int32_t pos, unsigned value) {
+    if (Inside(pos)) bytes_[static_cast<std::size_t>(pos)] = static_cast<std::uint8_t>(value);
+}
+
+int CMemoryImage::ReadBit(std::int32_t pos, int bit) const {
+    if (!Inside(pos) || bit < 0 || bit > 7) return 1;
+    return (bytes_[static_cast<std::size_t>(pos)] >> bit) & 1;
+}
+
+void CMemoryImage::WriteBit(std::int32_t pos, int bit, bool flag) {
+    if (!Inside(pos) || bit < 0 || bit > 7) return;
+    auto& byte = bytes_[static_cast<std::size_t>(pos)];
+    const auto mask = static_cast<std::uint8_t>(1U << bit);
+    byte = flag ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
+}
+
+std::uint16_t CMemoryImage::ReadBits(std::int32_t pos, int startBit, int width) const {
+    unsigned value = 0;
+    int bit = startBit;
+    for (int i = 0; i < std::min(width, 16); ++i) {
+        value = (value << 1) | static_cast<unsigned>(ReadBit(pos, bit));
+        if (--bit < 0) {
+            bit = 7;
+            ++pos;
+        }
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+void CMemoryImage::WriteBits(std::int32_t pos, int startBit, int width, unsigned value) {
+    width = std::min(width, 16);
+    int bit = startBit;
+    for (int i = width - 1; i >= 0; --i) {
+        WriteBit(pos, bit, ((value >> i) & 1U) != 0);
+        if (--bit < 0) {
+            bit = 7;
+            ++pos;
+        }
+    }
+}
+
+void CMemoryImage::FillBytes(std::int32_t start, std::uint8_t value, std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i) WriteByte(start + i, value);
+}
+
+void CMemoryImage::FillBits(std::int32_t start, bool flag, std::int32_t count) {
+    std::int32_t pos = start;
+    int bit = 7;
+    for (std::int32_t i = 0; i < count; ++i) {
+        WriteBit(pos, bit, flag);
+        if (--bit < 0) {
+            bit = 7;
+            ++pos;
+        }
+    }
+}
+
+bool CMemoryImage::CopyOut(std::int32_t pos, std::span<std::uint8_t> destination) const {
+    if (destination.empty()) return true;
+    const auto last = static_cast<std::int64_t>(pos) + static_cast<std::int64_t>(destination.size()) - 1;
+    if (!Inside(pos) || last >= Size()) return false;
+    std::copy_n(bytes_.begin() + pos, destination.size(), destination.begin());
+    return true;
+}
+
+bool CMemoryImage::CopyIn(std::int32_t pos, std::span<const std::uint8_t> source) {
+    if (source.empty()) return true;
+    const auto last = static_cast<std::int64_t>(pos) + static_cast<std::int64_t>(source.size()) - 1;
+    if (!Inside(pos) || last >= Size()) return false;
+    std::copy(source.begin(), source.end(), bytes_.begin() + pos);
+    return true;
+}
+
+}  // namespace ql

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "model/CIdentityRecord.h"
+
+namespace ql {
+
+class C7400Rig;
+
+// The single owner of the transceiver's memory contents. Everything else talks to it
+// through command texts (Command) and reads back result texts; the archive operations
+// carry a data set in and out of a data file.
+class CRadioData {
+public:
+    CRadioData();
+    CRadioData(const CRadioData&) = delete;
+    CRadioData& operator=(const CRadioData&) = delete;
+    virtual ~CRadioData();
+
+    // A fresh data set for the current version, not modified.
+    virtual void Reset();
+
+    // Runs one command text and returns its result text ("" when no handler took it).
+    virtual std::string Command(std::string_view text);
+
+    // Archive load: reads the lines of a data file from archive. Returns "OK", or the
+    // reader's result text, in which case the data set is unchanged.
+    virtual std::string ArchiveLoad(std::istream& archive);
+    // Archive store: writes the data set as a data file (CR LF line ends). Returns "OK" or
+    // the writer's result text.
+    virtual std::string ArchiveStore(std::ostream& archive);
+
+    [[nodiscard]] virtual bool IsModified();
+    virtual void SetModified(bool modified);
+
+    virtual int ApplyIdentity(const CIdentityRecord& record);
+    [[nodiscard]] virtual std::string GetModelName() const;
+    [[nodiscard]] virtual std::string GetModelComment() const;
+    [[nodiscard]] const CIdentityRecord& GetIdentity() const { return identity_; }
+    virtual int MatchIdentity(const CIdentityRecord& record, bool keep);
+    virtual void InitIdentity();
+
+    // Loads a data file written by a clone read (nothing happens when it cannot be read).
+    void ImportFile(const std::filesystem::path& path);
+    // Saves the data set with the safety rebuild, for a clone write (nothing happens when
+    // the file cannot be created).
+    void ExportFile(const std::filesystem::path& path);
+
+    [[nodiscard]] const std::filesystem::path& TemporaryDataFile() const { return tempFile_; }
+
+protected:
+    CIdentityRecord identity_;
+
+private:
+    std::unique_ptr<C7400Rig> rig_;
+    std::filesystem::path tempFile_;
+};
+
+}  // namespace ql

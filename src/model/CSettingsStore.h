@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ql {
+
+// The per-user settings store: integer and text values by section and key.
+class CSettingsStore {
+public:
+    CSettingsStore() = default;
+    CSettingsStore(const CSettingsStore&) = delete;
+    CSettingsStore& operator=(const CSettingsStore&) = delete;
+    virtual ~CSettingsStore() = default;
+
+    // A value that is missing or not a number reads as fallback.
+    [[nodiscard]] virtual int GetInt(std::string_view section, std::string_view key,
+                                     int fallback) const = 0;
+    virtual void SetInt(std::string_view section, std::string_view key, int value) = 0;
+    [[nodiscard]] virtual std::string GetString(std::string_view section, std::string_view key,
+                                                std::string_view fallback) const = 0;
+    virtual void SetString(std::string_view section, std::string_view key,
+                           std::string_view value) = 0;
+};
+
+}  // namespace ql

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/QueryForm.h"
+
+namespace ql {
+
+// A text of fixed bounds and character set. Mode 1: blank, 0-9, A-Z and ( ) * + - / : < = > _;
+// mode 2: blank, 0-9, A-Z and -; modes 1 and 2 turn a-z into A-Z; mode 0 takes 0x20-0x7F.
+// Characters outside the set become blanks; the text is padded to its minimum length.
+class CTextSetting {
+public:
+    CTextSetting() = default;
+    CTextSetting(int minimum, int maximum, int mode) : mode_(mode) { SetBounds(minimum, maximum); }
+
+    void SetBounds(int a, int b);
+    void SetMode(int mode) {
+        mode_ = mode;
+        Sanitise();
+    }
+    void SetText(std::string_view text);
+    [[nodiscard]] const std::string& Text() const { return text_; }
+
+    // Assigns value (when not empty) in the given form; answers the value held afterwards.
+    std::string Handle(QueryForm form, std::string_view value);
+
+private:
+    void Sanitise();
+
+    int minimum_ = 1;
+    int maximum_ = 1;
+    int mode_ = 1;
+    std::string text_ = " ";
+};
+
+}  // namespace ql

@@ -1,0 +1,17 @@
+#include "model/QueryForm.h"
+
+#include "model/TextOps.h"
+
+namespace ql {
+
+QueryForm FormOf(std::string_view word) {
+    if (EqualsNoCase(word, "ByNumber")) return QueryForm::ByNumber;
+    if (EqualsNoCase(word, "ByMenuItemName")) return QueryForm::ByMenuItemName;
+    return QueryForm::ByString;
+}
+
+FormAndValue ParseQueryForm(std::string_view remaining) {
+    return {FormOf(Field(remaining, '=', 0)), Tail(remaining, '=', 1)};
+}
+
+}  // namespace ql
