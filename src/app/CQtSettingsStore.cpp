@@ -12,7 +12,8 @@ QString KeyPath(std::string_view section, std::string_view key) {
 }
 }  // namespace
 
-CQtSettingsStore::CQtSettingsStore() : settings_(QStringLiteral("Orva"), QStringLiteral("QL-7400")) {}
+CQtSettingsStore::CQtSettingsStore()
+    : settings_(QStringLiteral("Orva"), QStringLiteral("QL-7400")) {}
 
 int CQtSettingsStore::GetInt(std::string_view section, std::string_view key, int fallback) const {
     const QVariant value = settings_.value(KeyPath(section, key));

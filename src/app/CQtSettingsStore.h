@@ -9,7 +9,7 @@ namespace ql {
 // The per-user settings store of the programs: QSettings("Orva", "QL-7400") in its
 // native format, which on Linux is $XDG_CONFIG_HOME/Orva/QL-7400.conf.
 class CQtSettingsStore final : public CSettingsStore {
-public:
+  public:
     CQtSettingsStore();
 
     [[nodiscard]] int GetInt(std::string_view section, std::string_view key,
@@ -17,10 +17,9 @@ public:
     void SetInt(std::string_view section, std::string_view key, int value) override;
     [[nodiscard]] std::string GetString(std::string_view section, std::string_view key,
                                         std::string_view fallback) const override;
-    void SetString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+    void SetString(std::string_view section, std::string_view key, std::string_view value) override;
 
-private:
+  private:
     mutable QSettings settings_;
 };
 

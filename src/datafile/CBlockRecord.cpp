@@ -50,15 +50,16 @@ void CBlockRecord::WriteToImage() {
 }
 
 bool CBlockRecord::Complete() const {
-    return image_ != nullptr &&
-           std::all_of(coverage_.begin(), coverage_.end(), [](std::uint8_t b) { return b == 0xFF; });
+    return image_ != nullptr && std::all_of(coverage_.begin(), coverage_.end(),
+                                            [](std::uint8_t b) { return b == 0xFF; });
 }
 
 std::string CBlockRecord::ToText() const {
     std::string text;
     text.reserve(6 + 2 * data_.size());
     auto put = [&text](unsigned value, int digits) {
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kHexDigits[(value >> shift) & 15U];
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+            text += kHexDigits[(value >> shift) & 15U];
     };
     put(address_, 4);
     put(static_cast<unsigned>(data_.size()), 2);
@@ -69,13 +70,15 @@ std::string CBlockRecord::ToText() const {
 std::string CBlockRecord::FromText(std::string_view line) {
     if (image_ == nullptr) return "ERROR";
     if (line.size() < 8 || line.size() > 516) return "FORMAT_ERROR";
-    if (std::any_of(line.begin(), line.end(), [](char c) { return HexValue(c) < 0; })) return "FORMAT_ERROR";
+    if (std::any_of(line.begin(), line.end(), [](char c) { return HexValue(c) < 0; }))
+        return "FORMAT_ERROR";
     const unsigned address = HexNumber(line.substr(0, 4));
     const unsigned count = HexNumber(line.substr(4, 2));
     if (line.size() != 2 * count + 6) return "FORMAT_ERROR";
     if (address + count > static_cast<unsigned>(image_->Size())) return "DATA_OVERFLOW";
     Prepare(address, static_cast<std::uint16_t>(count));
-    for (unsigned i = 0; i < count; ++i) data_[i] = static_cast<std::uint8_t>(HexNumber(line.substr(6 + 2 * i, 2)));
+    for (unsigned i = 0; i < count; ++i)
+        data_[i] = static_cast<std::uint8_t>(HexNumber(line.substr(6 + 2 * i, 2)));
     return "OK";
 }
 

@@ -12,7 +12,7 @@ namespace ql {
 // One data line of a data file: an address, a count and the bytes, read from or written
 // to an image. Remembers which image bytes it has written since the image was attached.
 class CBlockRecord {
-public:
+  public:
     // Remembers image; a different image than before starts a fresh coverage set.
     void Attach(CMemoryImage& image);
     // Sets address and count; the data bytes are zero until read or parsed.
@@ -33,7 +33,7 @@ public:
     [[nodiscard]] std::uint32_t Address() const { return address_; }
     [[nodiscard]] const std::vector<std::uint8_t>& Data() const { return data_; }
 
-private:
+  private:
     std::uint32_t address_ = 0;
     std::vector<std::uint8_t> data_;
     CMemoryImage* image_ = nullptr;  // not owned

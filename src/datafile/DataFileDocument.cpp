@@ -1,11 +1,11 @@
 #include "datafile/DataFileDocument.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "datafile/SystemError.h"
@@ -68,7 +68,8 @@ DataFileResult OpenDataFile(CRadioData& radio, const std::filesystem::path& path
     if (!in) return Failure("CANNOT_OPEN_FILE", DescribeFailure(path.string(), errno));
     std::string result = radio.ArchiveLoad(in);
     if (result != "OK") {
-        return Failure(result, Describe(path, "not a valid data file (" + result + "); nothing was changed"));
+        return Failure(
+            result, Describe(path, "not a valid data file (" + result + "); nothing was changed"));
     }
     return {true, "OK", {}};
 }
@@ -76,7 +77,9 @@ DataFileResult OpenDataFile(CRadioData& radio, const std::filesystem::path& path
 DataFileResult SaveDataFile(CRadioData& radio, const std::filesystem::path& path) {
     std::ostringstream archive;
     std::string result = radio.ArchiveStore(archive);
-    if (result != "OK") return Failure(result, Describe(path, "the data set could not be written (" + result + ")"));
+    if (result != "OK")
+        return Failure(result,
+                       Describe(path, "the data set could not be written (" + result + ")"));
     if (const int error = WriteReplacing(path, archive.str()); error != 0) {
         // The file on disk is as it was; the data set still needs saving.
         radio.SetModified(true);

@@ -48,7 +48,8 @@ std::string ReadLines(std::istream& in, CMemoryImage& image) {
 
 }  // namespace
 
-std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& image, std::string_view comment) {
+std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& image,
+                     std::string_view comment) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return "CANNOT_OPEN_FILE";
     std::string text = ExpectedHeader();
@@ -64,7 +65,8 @@ std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& imag
         for (std::int32_t address = first; address <= last;) {
             const std::int32_t rowEnd = (address | 15);
             const std::int32_t end = std::min(rowEnd, last);
-            record.Prepare(static_cast<std::uint32_t>(address), static_cast<std::uint16_t>(end - address + 1));
+            record.Prepare(static_cast<std::uint32_t>(address),
+                           static_cast<std::uint16_t>(end - address + 1));
             record.ReadFromImage(image);
             text += record.ToText();
             text += kLineEnd;

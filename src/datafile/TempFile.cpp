@@ -1,8 +1,8 @@
 #include "datafile/TempFile.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace ql {
@@ -11,7 +11,8 @@ std::filesystem::path TemporaryDirectory() {
     const char* tmpdir = std::getenv("TMPDIR");  // NOLINT(concurrency-mt-unsafe): read once
     if (tmpdir != nullptr) {
         const std::string_view dir(tmpdir);
-        if (!dir.empty() && dir.front() == '/' && dir.find_first_of("\"=") == std::string_view::npos) {
+        if (!dir.empty() && dir.front() == '/' &&
+            dir.find_first_of("\"=") == std::string_view::npos) {
             return std::filesystem::path(dir);
         }
     }

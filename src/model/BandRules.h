@@ -12,7 +12,9 @@ namespace ql {
 // the 800 MHz band and its cellular parts; 0, 3, 6 and 12 are outside every band.
 [[nodiscard]] int BandClass(std::int64_t hz);
 
-[[nodiscard]] constexpr bool IsHighBandClass(int bandClass) { return bandClass >= 7; }
+[[nodiscard]] constexpr bool IsHighBandClass(int bandClass) {
+    return bandClass >= 7;
+}
 
 struct RasterFit {
     bool on5k = false;     // a multiple of 5 kHz (10 kHz in the high band)

@@ -47,23 +47,31 @@ void C7400RadioData::InitIdentity() {
 }
 
 int C7400RadioData::ApplyIdentity(const CIdentityRecord& record) {
-    Command("MODEL.COUNTRY.ByNumber=" + std::to_string(record.PayloadByte(CIdentityRecord::kVersionByte)));
-    Command("MODEL.EXPAND.ByNumber=" + std::to_string(record.PayloadByte(CIdentityRecord::kExpansionByte)));
+    Command("MODEL.COUNTRY.ByNumber=" +
+            std::to_string(record.PayloadByte(CIdentityRecord::kVersionByte)));
+    Command("MODEL.EXPAND.ByNumber=" +
+            std::to_string(record.PayloadByte(CIdentityRecord::kExpansionByte)));
     return 1;
 }
 
-std::string C7400RadioData::GetModelName() const { return "RZ-7400"; }
+std::string C7400RadioData::GetModelName() const {
+    return "RZ-7400";
+}
 
-std::string C7400RadioData::GetModelComment() const { return identity_.Comment(); }
+std::string C7400RadioData::GetModelComment() const {
+    return identity_.Comment();
+}
 
 int C7400RadioData::MatchIdentity(const CIdentityRecord& record, bool keep) {
     if (record.modelCode != kModelCode || record.revision != kRevision) return 0;
-    if (record.PayloadByte(0, 0xFF) == identity_.payload[0] && record.PayloadByte(1, 0xFF) == identity_.payload[1]) {
+    if (record.PayloadByte(0, 0xFF) == identity_.payload[0] &&
+        record.PayloadByte(1, 0xFF) == identity_.payload[1]) {
         return 1;
     }
     if (!keep) {
         ApplyIdentity(record);
-        const std::size_t length = std::min<std::size_t>(record.payloadLength, CIdentityRecord::kPayloadCapacity);
+        const std::size_t length =
+            std::min<std::size_t>(record.payloadLength, CIdentityRecord::kPayloadCapacity);
         std::copy_n(record.payload.begin(), length, identity_.payload.begin());
         identity_.payloadLength = static_cast<std::uint16_t>(length);
     }
@@ -74,7 +82,8 @@ std::string C7400RadioData::ChannelPath(unsigned channel) const {
     const bool uhf = currentBand_ == 1;
     if (channel < 100) return (uhf ? "CH.MCH_430." : "CH.MCH_144.") + std::to_string(channel) + ".";
     if (channel <= 105) {
-        return std::string(uhf ? "CH.PCH_430." : "CH.PCH_144.") + std::string(kEdges[channel - 100]) + ".";
+        return std::string(uhf ? "CH.PCH_430." : "CH.PCH_144.") +
+               std::string(kEdges[channel - 100]) + ".";
     }
     if (channel == 106) return uhf ? "CH.CALL_430." : "CH.CALL_144.";
     return {};

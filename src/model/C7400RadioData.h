@@ -12,7 +12,7 @@ class CSettingsStore;
 // The radio data object of the RZ-7400. Its identity record carries the version and
 // expansion that the initial setup stored; the object is on that version from the start.
 class C7400RadioData final : public CRadioData {
-public:
+  public:
     static constexpr std::uint16_t kModelCode = 0x2047;
     static constexpr std::uint16_t kRevision = 1;
 
@@ -32,7 +32,7 @@ public:
     // The command prefix of channel number 1-106 of the current band ("" above 106).
     [[nodiscard]] std::string ChannelPath(unsigned channel) const;
 
-private:
+  private:
     CSettingsStore& settings_;
     int currentBand_ = 0;
 };

@@ -12,19 +12,27 @@ namespace {
 
 // The operating state every rebuild puts back: current channels, display and scan
 // choices of both bands.
-constexpr std::array<std::string_view, 14> kStateResets = {
-    "COMMON.MCH_NO_VHF=0",           "COMMON.MCH_NO_UHF=0",
-    "COMMON.CALL_POSITION_VHF=CALL",  "COMMON.CALL_POSITION_UHF=CALL",
-    "COMMON.MAIN_DISPLAY_VHF=Normal", "COMMON.MAIN_DISPLAY_UHF=Normal",
-    "COMMON.OPERATION_MODE_VHF=VFO(MR)", "COMMON.OPERATION_MODE_UHF=VFO(MR)",
-    "COMMON.BAND_OF_VFO_VHF=144",     "COMMON.BAND_OF_VFO_UHF=430",
-    "COMMON.PROGRAM_SCAN_EDGE_VHF=ALL", "COMMON.PROGRAM_SCAN_EDGE_UHF=ALL",
-    "COMMON.MCH_SCAN_SELECT_VHF=ALL", "COMMON.MCH_SCAN_SELECT_UHF=ALL"};
+constexpr std::array<std::string_view, 14> kStateResets = {"COMMON.MCH_NO_VHF=0",
+                                                           "COMMON.MCH_NO_UHF=0",
+                                                           "COMMON.CALL_POSITION_VHF=CALL",
+                                                           "COMMON.CALL_POSITION_UHF=CALL",
+                                                           "COMMON.MAIN_DISPLAY_VHF=Normal",
+                                                           "COMMON.MAIN_DISPLAY_UHF=Normal",
+                                                           "COMMON.OPERATION_MODE_VHF=VFO(MR)",
+                                                           "COMMON.OPERATION_MODE_UHF=VFO(MR)",
+                                                           "COMMON.BAND_OF_VFO_VHF=144",
+                                                           "COMMON.BAND_OF_VFO_UHF=430",
+                                                           "COMMON.PROGRAM_SCAN_EDGE_VHF=ALL",
+                                                           "COMMON.PROGRAM_SCAN_EDGE_UHF=ALL",
+                                                           "COMMON.MCH_SCAN_SELECT_VHF=ALL",
+                                                           "COMMON.MCH_SCAN_SELECT_UHF=ALL"};
 
 constexpr int kVfoCount = 5;
 
 // The text between the first two double quotes of text.
-std::string_view QuotedPath(std::string_view text) { return Field(text, '"', 1); }
+std::string_view QuotedPath(std::string_view text) {
+    return Field(text, '"', 1);
+}
 
 }  // namespace
 
@@ -79,7 +87,8 @@ std::string C7400Rig::Core(std::string_view command, bool& taken) {
     if (EqualsNoCase(first, "EDIT_FLAG")) return EditFlag(Field(command, '=', 1));
     if (EqualsNoCase(first, "FILE")) {
         const std::string_view verb = Field(left, '.', 1);
-        if (EqualsNoCase(verb, "SAVE")) return Save(left, EqualsNoCase(Field(left, '.', 2), "WithSafety"));
+        if (EqualsNoCase(verb, "SAVE"))
+            return Save(left, EqualsNoCase(Field(left, '.', 2), "WithSafety"));
         if (EqualsNoCase(verb, "LOAD")) return Load(left);
     }
     taken = false;

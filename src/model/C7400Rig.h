@@ -16,7 +16,7 @@ namespace ql {
 // The memory model: the working, default and reference images, the decoded channel,
 // common-setting and DTMF objects, and the version. Dispatch is its only entry.
 class C7400Rig {
-public:
+  public:
     C7400Rig();
     C7400Rig(const C7400Rig&) = delete;
     C7400Rig& operator=(const C7400Rig&) = delete;
@@ -27,7 +27,7 @@ public:
 
     [[nodiscard]] const CMemoryImage& Image() const { return image_; }
 
-private:
+  private:
     std::string Core(std::string_view command, bool& taken);
     std::string EditFlag(std::string_view value);
     std::string Save(std::string_view left, bool withSafety);

@@ -13,20 +13,43 @@ namespace ql {
 namespace {
 
 // Tuning steps in list order, in hertz.
-constexpr std::array<std::int64_t, 8> kStepHz = {5000, 10000, 12500, 15000, 20000, 25000, 30000, 50000};
+constexpr std::array<std::int64_t, 8> kStepHz = {5000,  10000, 12500, 15000,
+                                                 20000, 25000, 30000, 50000};
 constexpr std::int32_t kStep12_5k = 2;
 constexpr std::int32_t kReference5k = 0;
 constexpr std::int32_t kReference6_25k = 1;
 constexpr std::int32_t kAppearOff = 0;
 constexpr std::int32_t kAppearOn = 1;
 
-enum class Item { Appear, Frequency, Reference, Skip, Mode, Duplex, ToneMode, RepeaterTone, SquelchTone,
-                  TuningStep, RepeaterFrequency, Name, All, Unknown };
+enum class Item {
+    Appear,
+    Frequency,
+    Reference,
+    Skip,
+    Mode,
+    Duplex,
+    ToneMode,
+    RepeaterTone,
+    SquelchTone,
+    TuningStep,
+    RepeaterFrequency,
+    Name,
+    All,
+    Unknown
+};
 
-constexpr std::array<std::string_view, 12> kItemWords = {
-    "APPEAR", "FREQUENCY", "REFERENCE_FREQUENCY", "SKIP", "MODE", "DUPLEX_SELECTION",
-    "TONE_SELECTION", "REPEATER_TONE_FREQUENCY", "TSQL_FREQUENCY", "TUNING_STEP_SELECTION",
-    "REPEATER_FREQUENCY", "NAME"};
+constexpr std::array<std::string_view, 12> kItemWords = {"APPEAR",
+                                                         "FREQUENCY",
+                                                         "REFERENCE_FREQUENCY",
+                                                         "SKIP",
+                                                         "MODE",
+                                                         "DUPLEX_SELECTION",
+                                                         "TONE_SELECTION",
+                                                         "REPEATER_TONE_FREQUENCY",
+                                                         "TSQL_FREQUENCY",
+                                                         "TUNING_STEP_SELECTION",
+                                                         "REPEATER_FREQUENCY",
+                                                         "NAME"};
 
 Item ItemOf(std::string_view word) {
     for (std::size_t i = 0; i < kItemWords.size(); ++i) {
@@ -100,7 +123,8 @@ void CChannel::Encode(CMemoryImage& image) const {
         const std::string& name = name_.Text();
         for (std::int32_t i = 0; i < 8; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            image.WriteByte(b + 9 + i, at < name.size() ? static_cast<unsigned char>(name[at]) : ' ');
+            image.WriteByte(b + 9 + i,
+                            at < name.size() ? static_cast<unsigned char>(name[at]) : ' ');
         }
     }
 }
@@ -128,9 +152,13 @@ void CChannel::CopyValuesFrom(const CChannel& other) {
     name_.SetText(other.name_.Text());
 }
 
-bool CChannel::InUse() const { return appear_.Position() == kAppearOn; }
+bool CChannel::InUse() const {
+    return appear_.Position() == kAppearOn;
+}
 
-void CChannel::SetAppear(bool on) { appear_.SetPosition(on ? kAppearOn : kAppearOff); }
+void CChannel::SetAppear(bool on) {
+    appear_.SetPosition(on ? kAppearOn : kAppearOff);
+}
 
 void CChannel::Heal(const CVersion& version, bool safety) {
     if (locator_.CanBeBlank()) {
@@ -172,20 +200,38 @@ bool CChannel::IsLegal(const CVersion& version) const {
     switch (locator_.Kind()) {
         case ChannelKind::Vfo:
             switch (locator_.Index()) {
-                case 0: bandOk = band == 1; checkRanges = false; break;
-                case 1: bandOk = band == 2; break;
-                case 2: bandOk = band == 4; checkRanges = false; break;
-                case 3: bandOk = band == 5; break;
-                default: bandOk = band800; checkRanges = false; break;
+                case 0:
+                    bandOk = band == 1;
+                    checkRanges = false;
+                    break;
+                case 1:
+                    bandOk = band == 2;
+                    break;
+                case 2:
+                    bandOk = band == 4;
+                    checkRanges = false;
+                    break;
+                case 3:
+                    bandOk = band == 5;
+                    break;
+                default:
+                    bandOk = band800;
+                    checkRanges = false;
+                    break;
             }
             break;
         case ChannelKind::Mch430:
         case ChannelKind::Pch430:
-        case ChannelKind::Call430: bandOk = band == 4 || band == 5 || band800; break;
+        case ChannelKind::Call430:
+            bandOk = band == 4 || band == 5 || band800;
+            break;
         case ChannelKind::Mch144:
         case ChannelKind::Pch144:
-        case ChannelKind::Call144: bandOk = band == 1 || band == 2; break;
-        case ChannelKind::None: return false;
+        case ChannelKind::Call144:
+            bandOk = band == 1 || band == 2;
+            break;
+        case ChannelKind::None:
+            return false;
     }
     return bandOk && (!checkRanges || version.IsLegal(frequency_.Hz()));
 }
@@ -194,18 +240,30 @@ std::string CChannel::HandleItem(std::string_view left, std::string_view value, 
     const Item item = ItemOf(Field(left, '.', 0));
     const QueryForm form = FormOf(Tail(left, '.', 1));
     switch (item) {
-        case Item::Appear: return appear_.Handle(form, value);
-        case Item::Frequency: return HandleFrequency(frequency_, form, value);
-        case Item::Reference: return reference_.Handle(form, value);
-        case Item::Skip: return skip_.Handle(form, value);
-        case Item::Mode: return mode_.Handle(form, value);
-        case Item::Duplex: return duplex_.Handle(form, value);
-        case Item::ToneMode: return toneMode_.Handle(form, value);
-        case Item::RepeaterTone: return repeaterTone_.Handle(form, value);
-        case Item::SquelchTone: return squelchTone_.Handle(form, value);
-        case Item::TuningStep: return tuningStep_.Handle(form, value);
-        case Item::RepeaterFrequency: return HandleFrequency(offset_, form, value);
-        case Item::Name: return name_.Handle(form, value);
+        case Item::Appear:
+            return appear_.Handle(form, value);
+        case Item::Frequency:
+            return HandleFrequency(frequency_, form, value);
+        case Item::Reference:
+            return reference_.Handle(form, value);
+        case Item::Skip:
+            return skip_.Handle(form, value);
+        case Item::Mode:
+            return mode_.Handle(form, value);
+        case Item::Duplex:
+            return duplex_.Handle(form, value);
+        case Item::ToneMode:
+            return toneMode_.Handle(form, value);
+        case Item::RepeaterTone:
+            return repeaterTone_.Handle(form, value);
+        case Item::SquelchTone:
+            return squelchTone_.Handle(form, value);
+        case Item::TuningStep:
+            return tuningStep_.Handle(form, value);
+        case Item::RepeaterFrequency:
+            return HandleFrequency(offset_, form, value);
+        case Item::Name:
+            return name_.Handle(form, value);
         case Item::All:
             // A list of item assignments separated by TAB, up to the first empty one. An
             // "ALL" inside it is skipped, so a value cannot nest without end.
@@ -217,7 +275,8 @@ std::string CChannel::HandleItem(std::string_view left, std::string_view value, 
                 }
             }
             return allowAll ? AllText() : std::string();
-        case Item::Unknown: break;
+        case Item::Unknown:
+            break;
     }
     return {};
 }

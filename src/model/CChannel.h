@@ -18,7 +18,7 @@ class CVersion;
 // One channel of the transceiver (VFO entry, memory channel, scan edge or call channel),
 // decoded from its record in the image.
 class CChannel {
-public:
+  public:
     CChannel(const CChannelLists& lists, CChannelLocator locator);
 
     [[nodiscard]] const CChannelLocator& Locator() const { return locator_; }
@@ -46,7 +46,7 @@ public:
     // An item command (item word, optional form, "=" and value); "" for an unknown item.
     std::string HandleItem(std::string_view left, std::string_view value, bool allowAll = true);
 
-private:
+  private:
     std::string AllText() const;
 
     CChannelLocator locator_;

@@ -8,7 +8,8 @@
 namespace ql {
 
 namespace {
-void Fill(CCodedValueList& list, std::initializer_list<std::pair<std::string_view, std::uint16_t>> entries) {
+void Fill(CCodedValueList& list,
+          std::initializer_list<std::pair<std::string_view, std::uint16_t>> entries) {
     list.SetCount(static_cast<std::int32_t>(entries.size()));
     std::int32_t p = 0;
     for (const auto& [text, code] : entries) list.SetEntry(p++, std::string(text), code);
@@ -29,10 +30,17 @@ CChannelLists::CChannelLists() {
     Fill(mode, {{"FM", 0}, {"AM", 1}, {"FM Narrow", 2}});
     Fill(duplex, {{"OFF", 0}, {"Dup+", 2}, {"Dup-", 3}});
     Fill(toneMode, {{"OFF", 0}, {"TONE", 1}, {"TSQL", 3}});
-    Fill(tuningStep, {{"5k", 0}, {"10k", 1}, {"12.5k", 2}, {"15k", 3}, {"20k", 4}, {"25k", 5},
-                      {"30k", 6}, {"50k", 7}});
+    Fill(tuningStep, {{"5k", 0},
+                      {"10k", 1},
+                      {"12.5k", 2},
+                      {"15k", 3},
+                      {"20k", 4},
+                      {"25k", 5},
+                      {"30k", 6},
+                      {"50k", 7}});
     tones.SetRange(0, 49);
-    for (std::int32_t n = 0; n < 50; ++n) tones.SetText(n, std::string(kToneTexts[static_cast<std::size_t>(n)]));
+    for (std::int32_t n = 0; n < 50; ++n)
+        tones.SetText(n, std::string(kToneTexts[static_cast<std::size_t>(n)]));
 }
 
 }  // namespace ql

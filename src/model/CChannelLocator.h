@@ -40,7 +40,7 @@ inline constexpr int kChannelCount = 217;
 
 // A channel addressed by kind and index within the kind.
 class CChannelLocator {
-public:
+  public:
     constexpr CChannelLocator() = default;
     constexpr CChannelLocator(ChannelKind kind, int index) : kind_(kind), index_(index) {}
 
@@ -53,14 +53,17 @@ public:
         if (kind_ == ChannelKind::None) return;
         if (++index_ >= KindInfo(kind_).entries) {
             index_ = 0;
-            kind_ = kind_ == ChannelKind::Call430 ? ChannelKind::None
-                                                  : static_cast<ChannelKind>(static_cast<int>(kind_) + 1);
+            kind_ = kind_ == ChannelKind::Call430
+                        ? ChannelKind::None
+                        : static_cast<ChannelKind>(static_cast<int>(kind_) + 1);
         }
     }
 
     [[nodiscard]] constexpr ChannelKind Kind() const { return kind_; }
     [[nodiscard]] constexpr int Index() const { return index_; }
-    [[nodiscard]] constexpr int TablePosition() const { return KindInfo(kind_).tableStart + index_; }
+    [[nodiscard]] constexpr int TablePosition() const {
+        return KindInfo(kind_).tableStart + index_;
+    }
     [[nodiscard]] constexpr std::int32_t ImageOffset() const {
         const auto info = KindInfo(kind_);
         return info.imageOffset + info.recordSize * index_;
@@ -73,13 +76,15 @@ public:
     }
     // Memory channels and the scan edges 2A to 3B may be blank (hidden).
     [[nodiscard]] constexpr bool CanBeBlank() const {
-        return IsMemory() || ((kind_ == ChannelKind::Pch144 || kind_ == ChannelKind::Pch430) && index_ >= 2);
+        return IsMemory() ||
+               ((kind_ == ChannelKind::Pch144 || kind_ == ChannelKind::Pch430) && index_ >= 2);
     }
     [[nodiscard]] constexpr bool IsUhfSide() const {
-        return kind_ == ChannelKind::Mch430 || kind_ == ChannelKind::Pch430 || kind_ == ChannelKind::Call430;
+        return kind_ == ChannelKind::Mch430 || kind_ == ChannelKind::Pch430 ||
+               kind_ == ChannelKind::Call430;
     }
 
-private:
+  private:
     ChannelKind kind_ = ChannelKind::None;
     int index_ = 0;
 };

@@ -9,8 +9,8 @@ namespace ql {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> kKindWords = {"NONE",    "VFO",     "MCH_144", "PCH_144",
-                                                        "CALL_144", "MCH_430", "PCH_430", "CALL_430"};
+constexpr std::array<std::string_view, 8> kKindWords = {
+    "NONE", "VFO", "MCH_144", "PCH_144", "CALL_144", "MCH_430", "PCH_430", "CALL_430"};
 constexpr std::array<std::string_view, 5> kVfoWords = {"Air", "144", "300", "430", "800"};
 
 ChannelKind KindOf(std::string_view word) {
@@ -55,13 +55,16 @@ CChannel* CChannelTable::Resolve(std::string_view command, std::string_view& res
             if (const auto n = ScanDecimal(word); n && *n >= 1 && *n <= 99) index = *n - 1;
             break;
         case ChannelKind::Pch144:
-        case ChannelKind::Pch430: index = EdgeIndex(word); break;
+        case ChannelKind::Pch430:
+            index = EdgeIndex(word);
+            break;
         case ChannelKind::Call144:
         case ChannelKind::Call430:
             index = 0;
             consumed = 2;
             break;
-        case ChannelKind::None: break;
+        case ChannelKind::None:
+            break;
     }
     rest = Tail(command, '.', consumed);
     if (index < 0) return nullptr;
@@ -74,7 +77,8 @@ std::string CChannelTable::Handle(std::string_view command, const CVersion& vers
     if (channel == nullptr) return {};
     const std::string_view left = Field(rest, '=', 0);
     const std::string_view first = Field(left, '.', 0);
-    for (const std::string_view verb : {"Heal", "IsLegal", "Copy", "Paste", "Insert", "Delete", "Clear"}) {
+    for (const std::string_view verb :
+         {"Heal", "IsLegal", "Copy", "Paste", "Insert", "Delete", "Clear"}) {
         if (EqualsNoCase(first, verb)) {
             return Operate(*channel, verb, EqualsNoCase(Field(left, '.', 1), "CHECK"), version);
         }

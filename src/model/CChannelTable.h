@@ -15,20 +15,23 @@ class CVersion;
 // The 217 channel objects in table order, the shared value lists, the channel clipboard
 // and the "CH." commands.
 class CChannelTable {
-public:
+  public:
     CChannelTable();
 
     // "CH." commands. A command whose channel cannot be resolved answers "".
     std::string Handle(std::string_view command, const CVersion& version);
 
-    [[nodiscard]] CChannel& At(int tablePosition) { return channels_[static_cast<std::size_t>(tablePosition)]; }
+    [[nodiscard]] CChannel& At(int tablePosition) {
+        return channels_[static_cast<std::size_t>(tablePosition)];
+    }
     [[nodiscard]] std::vector<CChannel>& Channels() { return channels_; }
 
     // Resolves the channel part of a "CH." command: the channel and the text after it.
     [[nodiscard]] CChannel* Resolve(std::string_view command, std::string_view& rest);
 
-private:
-    std::string Operate(CChannel& current, std::string_view verb, bool check, const CVersion& version);
+  private:
+    std::string Operate(CChannel& current, std::string_view verb, bool check,
+                        const CVersion& version);
     std::string Paste(CChannel& current, bool check, const CVersion& version);
     std::string Insert(CChannel& current, bool check, const CVersion& version);
     std::string Delete(CChannel& current, bool check, const CVersion& version);

@@ -12,7 +12,7 @@ namespace ql {
 
 // A setting that holds a position in a coded list; the image holds the entry's code.
 class CCodedSetting {
-public:
+  public:
     explicit CCodedSetting(const CCodedValueList& list) : list_(&list) {}
 
     void SetPosition(std::int32_t p) { current_ = list_->Resolve(p); }
@@ -26,7 +26,7 @@ public:
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);
 
-private:
+  private:
     const CCodedValueList* list_;  // shared, not owned
     std::int32_t current_ = 0;
 };

@@ -9,7 +9,7 @@ namespace ql {
 
 // An ordered list of entries, each a text and the code that the image stores for it.
 class CCodedValueList {
-public:
+  public:
     // count entries, each "xxxx" with its position as code; the builder overwrites them.
     void SetCount(std::int32_t count);
     void SetEntry(std::int32_t position, std::string text, std::uint16_t code);
@@ -24,7 +24,7 @@ public:
     [[nodiscard]] std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
     [[nodiscard]] std::int32_t DefaultPosition() const { return default_; }
 
-private:
+  private:
     struct Entry {
         std::string text;
         std::uint16_t code = 0;

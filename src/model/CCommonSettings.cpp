@@ -25,9 +25,32 @@ struct Item {
 
 // The value lists: range lists first, then from kFirstCoded on the coded lists.
 enum : L {
-    OnOff, TimeOut, AutoRep, PowerOff, Fan, Baud, SqlDelay, MicAddr, KeyFn, Percent, DispType,
-    ChNum, ScanStop, DtmfCh, DtmfSpeed, OpMode, VhfBand, UhfBand, CallPos, MainDisp, VhfEdge,
-    VhfSelect, UhfEdge, UhfSelect, RfPower, NoList
+    OnOff,
+    TimeOut,
+    AutoRep,
+    PowerOff,
+    Fan,
+    Baud,
+    SqlDelay,
+    MicAddr,
+    KeyFn,
+    Percent,
+    DispType,
+    ChNum,
+    ScanStop,
+    DtmfCh,
+    DtmfSpeed,
+    OpMode,
+    VhfBand,
+    UhfBand,
+    CallPos,
+    MainDisp,
+    VhfEdge,
+    VhfSelect,
+    UhfEdge,
+    UhfSelect,
+    RfPower,
+    NoList
 };
 
 static_assert(OpMode == kFirstCoded && NoList - kFirstCoded == 10);
@@ -111,10 +134,18 @@ CCommonSettings::CCommonSettings(int version) {
         switch (item.kind) {
             case Kind::Range:
             case Kind::Bit:
-            case Kind::DtmfChannel: slots_.emplace_back(CRangeSetting(Range(item.list))); break;
-            case Kind::Coded: slots_.emplace_back(CCodedSetting(Coded(item.list))); break;
-            case Kind::Text: slots_.emplace_back(CTextSetting(item.width, item.width, item.startBit)); break;
-            case Kind::Remote: slots_.emplace_back(RemoteCode{}); break;
+            case Kind::DtmfChannel:
+                slots_.emplace_back(CRangeSetting(Range(item.list)));
+                break;
+            case Kind::Coded:
+                slots_.emplace_back(CCodedSetting(Coded(item.list)));
+                break;
+            case Kind::Text:
+                slots_.emplace_back(CTextSetting(item.width, item.width, item.startBit));
+                break;
+            case Kind::Remote:
+                slots_.emplace_back(RemoteCode{});
+                break;
         }
     }
 }
@@ -150,11 +181,11 @@ void CCommonSettings::BuildLists(int version) {
              Texts<18>{"V-MAIN", "V-V/MHz", "V-M/C", "V-MONI", "U-MAIN", "U-V/MHz", "U-M/C",
                        "U-MONI", "V-EDIT", "V-TON", "V-MW", "DTMF", "U-EDIT", "U-TON", "U-MW",
                        "DISP", "MIC-DN", "MIC-UP"});
-    SetTexts(range(Percent), 0,
-             Texts<33>{"0%",  "3%",  "6%",  "9%",  "13%", "16%", "19%", "22%", "25%",
-                       "28%", "31%", "34%", "38%", "41%", "44%", "47%", "50%", "53%",
-                       "56%", "59%", "62%", "65%", "68%", "72%", "75%", "78%", "81%",
-                       "84%", "88%", "91%", "94%", "97%", "100%"});
+    SetTexts(
+        range(Percent), 0,
+        Texts<33>{"0%",  "3%",  "6%",  "9%",  "13%", "16%", "19%", "22%", "25%", "28%", "31%",
+                  "34%", "38%", "41%", "44%", "47%", "50%", "53%", "56%", "59%", "62%", "65%",
+                  "68%", "72%", "75%", "78%", "81%", "84%", "88%", "91%", "94%", "97%", "100%"});
     SetTexts(range(DispType), 0, Texts<4>{"TYPE 1", "TYPE 2", "TYPE 3", "TYPE 4"});
     range(ChNum).SetRange(0, 104);
     for (int n = 0; n <= 104; ++n) range(ChNum).SetText(n, std::to_string(n));
@@ -163,18 +194,29 @@ void CCommonSettings::BuildLists(int version) {
     for (int n = 0; n <= 13; ++n) range(DtmfCh).SetText(n, std::string(1, "0123456789ABCD"[n]));
     SetTexts(range(DtmfSpeed), 0, Texts<4>{"100ms", "200ms", "300ms", "500ms"});
 
-    SetEntries(coded(OpMode), Entries<4>{{{"CALL", 0}, {"MR", 1}, {"VFO(CALL)", 2}, {"VFO(MR)", 3}}});
+    SetEntries(coded(OpMode),
+               Entries<4>{{{"CALL", 0}, {"MR", 1}, {"VFO(CALL)", 2}, {"VFO(MR)", 3}}});
     SetEntries(coded(VhfBand), Entries<2>{{{"AIR", 0}, {"144", 1}}});
     SetEntries(coded(UhfBand), Entries<3>{{{"300", 2}, {"430", 3}, {"800", 4}}});
-    SetEntries(coded(CallPos), Entries<11>{{{"L5", 0}, {"L4", 1}, {"L3", 2}, {"L2", 3}, {"L1", 4},
-                                            {"CALL", 5}, {"R1", 6}, {"R2", 7}, {"R3", 8},
-                                            {"R4", 9}, {"R5", 10}}});
+    SetEntries(coded(CallPos), Entries<11>{{{"L5", 0},
+                                            {"L4", 1},
+                                            {"L3", 2},
+                                            {"L2", 3},
+                                            {"L1", 4},
+                                            {"CALL", 5},
+                                            {"R1", 6},
+                                            {"R2", 7},
+                                            {"R3", 8},
+                                            {"R4", 9},
+                                            {"R5", 10}}});
     SetEntries(coded(MainDisp), Entries<4>{{{"Normal", 0}, {"TS", 1}, {"Scope", 2}, {"Scan", 3}}});
-    SetEntries(coded(VhfEdge), Entries<6>{{{"ALL", 0}, {"AIR", 1}, {"144", 2}, {"P1", 6},
-                                           {"P2", 7}, {"P3", 8}}});
+    SetEntries(coded(VhfEdge),
+               Entries<6>{{{"ALL", 0}, {"AIR", 1}, {"144", 2}, {"P1", 6}, {"P2", 7}, {"P3", 8}}});
     SetEntries(coded(VhfSelect), Entries<3>{{{"ALL", 0}, {"AIR", 1}, {"144", 2}}});
-    SetEntries(coded(UhfEdge), Entries<7>{{{"ALL", 0}, {"300", 3}, {"430", 4}, {"800", 5},
-                                           {"P1", 6}, {"P2", 7}, {"P3", 8}}});
+    SetEntries(
+        coded(UhfEdge),
+        Entries<7>{
+            {{"ALL", 0}, {"300", 3}, {"430", 4}, {"800", 5}, {"P1", 6}, {"P2", 7}, {"P3", 8}}});
     SetEntries(coded(UhfSelect), Entries<4>{{{"ALL", 0}, {"300", 3}, {"430", 4}, {"800", 5}}});
     SetEntries(coded(RfPower), Entries<4>{{{"LOW", 0}, {"MID-L", 1}, {"MID-H", 2}, {"HIGH", 3}}});
 }
@@ -216,14 +258,16 @@ void CCommonSettings::Decode(const CMemoryImage& image) {
         switch (item.kind) {
             case Kind::Range:
             case Kind::Bit:
-                std::get<CRangeSetting>(slot).SetNumber(image.ReadBits(item.pos, item.startBit, item.width));
+                std::get<CRangeSetting>(slot).SetNumber(
+                    image.ReadBits(item.pos, item.startBit, item.width));
                 break;
             case Kind::DtmfChannel:
                 std::get<CRangeSetting>(slot).SetNumber(image.ReadByte(item.pos) +
                                                         image.ReadByte(item.pos + 1) - 1);
                 break;
             case Kind::Coded:
-                std::get<CCodedSetting>(slot).SetCode(image.ReadBits(item.pos, item.startBit, item.width));
+                std::get<CCodedSetting>(slot).SetCode(
+                    image.ReadBits(item.pos, item.startBit, item.width));
                 break;
             case Kind::Text: {
                 std::array<std::uint8_t, 16> bytes{};
@@ -236,7 +280,8 @@ void CCommonSettings::Decode(const CMemoryImage& image) {
                 break;
             }
             case Kind::Remote:
-                std::get<RemoteCode>(slot).value = image.ReadBits(item.pos, item.startBit, item.width);
+                std::get<RemoteCode>(slot).value =
+                    image.ReadBits(item.pos, item.startBit, item.width);
                 break;
         }
     }
@@ -253,7 +298,8 @@ void CCommonSettings::Encode(CMemoryImage& image) const {
                                 static_cast<unsigned>(std::get<CRangeSetting>(slot).Number()));
                 break;
             case Kind::Bit:
-                image.WriteBit(item.pos, item.startBit, std::get<CRangeSetting>(slot).Number() != 0);
+                image.WriteBit(item.pos, item.startBit,
+                               std::get<CRangeSetting>(slot).Number() != 0);
                 break;
             case Kind::DtmfChannel: {
                 const std::int32_t k = std::get<CRangeSetting>(slot).Number();
@@ -264,13 +310,15 @@ void CCommonSettings::Encode(CMemoryImage& image) const {
                 break;
             }
             case Kind::Coded:
-                image.WriteBits(item.pos, item.startBit, item.width, std::get<CCodedSetting>(slot).Code());
+                image.WriteBits(item.pos, item.startBit, item.width,
+                                std::get<CCodedSetting>(slot).Code());
                 break;
             case Kind::Text: {
                 const std::string& text = std::get<CTextSetting>(slot).Text();
                 for (int c = 0; c < item.width; ++c) {
                     const auto at = static_cast<std::size_t>(c);
-                    image.WriteByte(item.pos + c, at < text.size() ? static_cast<unsigned char>(text[at]) : ' ');
+                    image.WriteByte(item.pos + c,
+                                    at < text.size() ? static_cast<unsigned char>(text[at]) : ' ');
                 }
                 break;
             }

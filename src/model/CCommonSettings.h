@@ -20,7 +20,7 @@ namespace ql {
 // decoded from and encoded into fixed places of the image. Built for one version, whose
 // auto repeater choices differ; the memory model builds a new one when the version changes.
 class CCommonSettings {
-public:
+  public:
     explicit CCommonSettings(int version);
     CCommonSettings(const CCommonSettings&) = delete;
     CCommonSettings& operator=(const CCommonSettings&) = delete;
@@ -35,7 +35,7 @@ public:
     [[nodiscard]] bool Decoded() const { return decoded_; }
     void SetDecoded(bool decoded) { decoded_ = decoded; }
 
-private:
+  private:
     struct RemoteCode {
         std::int32_t value = 0;
     };
@@ -48,7 +48,7 @@ private:
     bool decoded_ = false;
     std::array<CRangeValueList, 15> ranges_{};  // indexed by list id
     std::array<CCodedValueList, 10> coded_{};   // indexed by list id - 15
-    std::vector<Slot> slots_;  // one per item, in item order
+    std::vector<Slot> slots_;                   // one per item, in item order
 };
 
 }  // namespace ql

@@ -18,7 +18,9 @@ int DigitValue(char c) {
 }
 }  // namespace
 
-void CDtmfCode::SetCount(int count) { count_ = std::clamp(count, 0, kMaxDigits); }
+void CDtmfCode::SetCount(int count) {
+    count_ = std::clamp(count, 0, kMaxDigits);
+}
 
 void CDtmfCode::SetDigits(std::string_view text) {
     int i = 0;

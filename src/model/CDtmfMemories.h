@@ -11,7 +11,7 @@ namespace ql {
 
 // One DTMF autodial memory: up to 16 digits of 4 bits (0-9, A-D, * as E, # as F).
 class CDtmfCode {
-public:
+  public:
     static constexpr int kMaxDigits = 16;
 
     // Stores the DTMF digits of text (others are skipped, past 16 ignored). Digit places
@@ -24,14 +24,14 @@ public:
     void Decode(const CMemoryImage& image, std::int32_t pos);
     void Encode(CMemoryImage& image, std::int32_t pos) const;
 
-private:
+  private:
     int count_ = 0;
     std::array<std::uint8_t, 8> digits_{};
 };
 
 // The fourteen DTMF autodial memories, answered as "DTMF.<n>" commands.
 class CDtmfMemories {
-public:
+  public:
     static constexpr int kCount = 14;
     static constexpr std::int32_t kImagePosition = 3712;
     static constexpr std::int32_t kRecordSize = 9;
@@ -45,7 +45,7 @@ public:
     [[nodiscard]] bool Decoded() const { return decoded_; }
     void SetDecoded(bool decoded) { decoded_ = decoded; }
 
-private:
+  private:
     bool decoded_ = false;
     std::array<CDtmfCode, kCount> codes_{};
 };

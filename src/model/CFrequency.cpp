@@ -9,7 +9,8 @@
 namespace ql {
 
 void CFrequency::SetHz(std::int64_t hz) {
-    hz_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(hz, 0, std::numeric_limits<std::int32_t>::max()));
+    hz_ = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(hz, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 bool CFrequency::SetFromMHzText(std::string_view text) {
@@ -38,8 +39,9 @@ bool CFrequency::SetFromMHzText(std::string_view text) {
 
 std::string CFrequency::MHzText() const {
     char buffer[24];
-    const int n = std::snprintf(buffer, sizeof buffer, "%ld.%04ld", static_cast<long>(hz_ / 1000000),
-                                static_cast<long>((hz_ % 1000000) / 100));
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "%ld.%04ld", static_cast<long>(hz_ / 1000000),
+                      static_cast<long>((hz_ % 1000000) / 100));
     return {buffer, static_cast<std::size_t>(std::max(n, 0))};
 }
 

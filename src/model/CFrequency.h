@@ -8,7 +8,7 @@ namespace ql {
 
 // A frequency in hertz, never negative; shown as MHz with four decimals.
 class CFrequency {
-public:
+  public:
     CFrequency() = default;
     explicit CFrequency(std::int64_t hz) { SetHz(hz); }
 
@@ -25,7 +25,7 @@ public:
 
     friend bool operator==(const CFrequency&, const CFrequency&) = default;
 
-private:
+  private:
     std::int32_t hz_ = 0;
 };
 

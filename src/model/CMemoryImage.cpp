@@ -71,7 +71,8 @@ void CMemoryImage::FillBits(std::int32_t start, bool flag, std::int32_t count) {
 
 bool CMemoryImage::CopyOut(std::int32_t pos, std::span<std::uint8_t> destination) const {
     if (destination.empty()) return true;
-    const auto last = static_cast<std::int64_t>(pos) + static_cast<std::int64_t>(destination.size()) - 1;
+    const auto last =
+        static_cast<std::int64_t>(pos) + static_cast<std::int64_t>(destination.size()) - 1;
     if (!Inside(pos) || last >= Size()) return false;
     std::copy_n(bytes_.begin() + pos, destination.size(), destination.begin());
     return true;

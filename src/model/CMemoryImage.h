@@ -9,7 +9,7 @@ namespace ql {
 // A bounds-checked byte array mirroring the transceiver's memory. Positions
 // outside the image read as 255 (bytes) or 1 (bits) and are never written.
 class CMemoryImage {
-public:
+  public:
     CMemoryImage() = default;
     explicit CMemoryImage(std::int32_t size) { SetSize(size); }
 
@@ -41,7 +41,7 @@ public:
 
     friend bool operator==(const CMemoryImage&, const CMemoryImage&) = default;
 
-private:
+  private:
     [[nodiscard]] bool Inside(std::int32_t pos) const {
         return static_cast<std::uint32_t>(pos) < static_cast<std::uint32_t>(bytes_.size());
     }

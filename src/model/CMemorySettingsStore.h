@@ -11,18 +11,17 @@ namespace ql {
 
 // A settings store that lives in memory only; used by tests.
 class CMemorySettingsStore final : public CSettingsStore {
-public:
+  public:
     [[nodiscard]] int GetInt(std::string_view section, std::string_view key,
                              int fallback) const override;
     void SetInt(std::string_view section, std::string_view key, int value) override;
     [[nodiscard]] std::string GetString(std::string_view section, std::string_view key,
                                         std::string_view fallback) const override;
-    void SetString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+    void SetString(std::string_view section, std::string_view key, std::string_view value) override;
 
     [[nodiscard]] bool Contains(std::string_view section, std::string_view key) const;
 
-private:
+  private:
     using Key = std::pair<std::string, std::string>;
     std::map<Key, std::variant<int, std::string>, std::less<>> values_;
 };

@@ -11,10 +11,13 @@
 namespace ql {
 
 namespace {
-std::string Quoted(const std::filesystem::path& path) { return '"' + path.string() + '"'; }
+std::string Quoted(const std::filesystem::path& path) {
+    return '"' + path.string() + '"';
+}
 }  // namespace
 
-CRadioData::CRadioData() : rig_(std::make_unique<C7400Rig>()), tempFile_(CreateTemporaryFile("qld")) {
+CRadioData::CRadioData()
+    : rig_(std::make_unique<C7400Rig>()), tempFile_(CreateTemporaryFile("qld")) {
     CRadioData::InitIdentity();
 }
 
@@ -33,7 +36,9 @@ void CRadioData::Reset() {
     SetModified(false);
 }
 
-std::string CRadioData::Command(std::string_view text) { return rig_->Dispatch(text); }
+std::string CRadioData::Command(std::string_view text) {
+    return rig_->Dispatch(text);
+}
 
 std::string CRadioData::ArchiveStore(std::ostream& archive) {
     std::string result = Command("FILE.SAVE." + Quoted(tempFile_));
@@ -70,17 +75,29 @@ std::string CRadioData::ArchiveLoad(std::istream& archive) {
     return "OK";
 }
 
-bool CRadioData::IsModified() { return Command("EDIT_FLAG") == "ON"; }
+bool CRadioData::IsModified() {
+    return Command("EDIT_FLAG") == "ON";
+}
 
-void CRadioData::SetModified(bool modified) { Command(modified ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF"); }
+void CRadioData::SetModified(bool modified) {
+    Command(modified ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
+}
 
-int CRadioData::ApplyIdentity(const CIdentityRecord& /*record*/) { return 1; }
+int CRadioData::ApplyIdentity(const CIdentityRecord& /*record*/) {
+    return 1;
+}
 
-std::string CRadioData::GetModelName() const { return "Model Machine"; }
+std::string CRadioData::GetModelName() const {
+    return "Model Machine";
+}
 
-std::string CRadioData::GetModelComment() const { return "Model Comment"; }
+std::string CRadioData::GetModelComment() const {
+    return "Model Comment";
+}
 
-int CRadioData::MatchIdentity(const CIdentityRecord& /*record*/, bool /*keep*/) { return 1; }
+int CRadioData::MatchIdentity(const CIdentityRecord& /*record*/, bool /*keep*/) {
+    return 1;
+}
 
 void CRadioData::InitIdentity() {
     identity_ = CIdentityRecord{};
@@ -96,7 +113,8 @@ void CRadioData::ImportFile(const std::filesystem::path& path) {
 }
 
 void CRadioData::ExportFile(const std::filesystem::path& path) {
-    if (!std::fstream(path, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary)) return;
+    if (!std::fstream(path, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary))
+        return;
     Command("FILE.SAVE.WithSafety." + Quoted(path));
 }
 

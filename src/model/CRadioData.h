@@ -17,7 +17,7 @@ class C7400Rig;
 // through command texts (Command) and reads back result texts; the archive operations
 // carry a data set in and out of a data file.
 class CRadioData {
-public:
+  public:
     CRadioData();
     CRadioData(const CRadioData&) = delete;
     CRadioData& operator=(const CRadioData&) = delete;
@@ -54,10 +54,10 @@ public:
 
     [[nodiscard]] const std::filesystem::path& TemporaryDataFile() const { return tempFile_; }
 
-protected:
+  protected:
     CIdentityRecord identity_;
 
-private:
+  private:
     std::unique_ptr<C7400Rig> rig_;
     std::filesystem::path tempFile_;
 };

@@ -12,7 +12,7 @@ namespace ql {
 
 // A setting whose stored number (what the image holds) comes from a range list.
 class CRangeSetting {
-public:
+  public:
     explicit CRangeSetting(const CRangeValueList& list) : list_(&list) {}
 
     void SetNumber(std::int32_t n) { current_ = list_->Resolve(n); }
@@ -25,7 +25,7 @@ public:
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);
 
-private:
+  private:
     const CRangeValueList* list_;  // shared, not owned
     std::int32_t current_ = 0;
 };

@@ -11,7 +11,8 @@ void CRangeValueList::SetRange(std::int32_t a, std::int32_t b) {
     hi_ = std::max(a, b);
     default_ = lo_;
     excluded_.clear();
-    texts_.assign(static_cast<std::size_t>(static_cast<std::int64_t>(hi_) - lo_ + 1), std::string());
+    texts_.assign(static_cast<std::size_t>(static_cast<std::int64_t>(hi_) - lo_ + 1),
+                  std::string());
 }
 
 void CRangeValueList::SetText(std::int32_t n, std::string text) {
@@ -23,7 +24,8 @@ void CRangeValueList::Exclude(std::int32_t n) {
 }
 
 bool CRangeValueList::Allowed(std::int32_t n) const {
-    return n >= lo_ && n <= hi_ && std::find(excluded_.begin(), excluded_.end(), n) == excluded_.end();
+    return n >= lo_ && n <= hi_ &&
+           std::find(excluded_.begin(), excluded_.end(), n) == excluded_.end();
 }
 
 std::int32_t CRangeValueList::Resolve(std::int32_t n) const {

@@ -10,7 +10,7 @@ namespace ql {
 // Maps each stored number of a contiguous range lo..hi to a text; some numbers of the
 // range may be excluded.
 class CRangeValueList {
-public:
+  public:
     // Sets lo and hi (in either order); the default becomes lo, exclusions are dropped and
     // every text is empty.
     void SetRange(std::int32_t a, std::int32_t b);
@@ -31,7 +31,7 @@ public:
     [[nodiscard]] std::int32_t Default() const { return default_; }
     [[nodiscard]] std::int32_t Size() const { return hi_ - lo_ + 1; }
 
-private:
+  private:
     std::int32_t lo_ = 0;
     std::int32_t hi_ = 0;
     std::int32_t default_ = 0;

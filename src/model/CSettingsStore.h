@@ -7,7 +7,7 @@ namespace ql {
 
 // The per-user settings store: integer and text values by section and key.
 class CSettingsStore {
-public:
+  public:
     CSettingsStore() = default;
     CSettingsStore(const CSettingsStore&) = delete;
     CSettingsStore& operator=(const CSettingsStore&) = delete;

@@ -11,8 +11,10 @@ namespace {
 bool AllowedInMode(char c, int mode) {
     const bool alnum = c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
     switch (mode) {
-        case 1: return alnum || std::string_view("()*+-/:<=>_").find(c) != std::string_view::npos;
-        case 2: return alnum || c == '-';
+        case 1:
+            return alnum || std::string_view("()*+-/:<=>_").find(c) != std::string_view::npos;
+        case 2:
+            return alnum || c == '-';
         default: {
             const auto u = static_cast<unsigned char>(c);
             return u >= 0x20 && u <= 0x7F;
@@ -34,12 +36,14 @@ void CTextSetting::SetText(std::string_view text) {
 }
 
 void CTextSetting::Sanitise() {
-    if (text_.size() > static_cast<std::size_t>(maximum_)) text_.resize(static_cast<std::size_t>(maximum_));
+    if (text_.size() > static_cast<std::size_t>(maximum_))
+        text_.resize(static_cast<std::size_t>(maximum_));
     for (char& c : text_) {
         if (mode_ == 1 || mode_ == 2) c = ToUpperAscii(c);
         if (!AllowedInMode(c, mode_)) c = ' ';
     }
-    if (text_.size() < static_cast<std::size_t>(minimum_)) text_.resize(static_cast<std::size_t>(minimum_), ' ');
+    if (text_.size() < static_cast<std::size_t>(minimum_))
+        text_.resize(static_cast<std::size_t>(minimum_), ' ');
 }
 
 std::string CTextSetting::Handle(QueryForm /*form*/, std::string_view value) {

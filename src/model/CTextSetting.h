@@ -12,7 +12,7 @@ namespace ql {
 // mode 2: blank, 0-9, A-Z and -; modes 1 and 2 turn a-z into A-Z; mode 0 takes 0x20-0x7F.
 // Characters outside the set become blanks; the text is padded to its minimum length.
 class CTextSetting {
-public:
+  public:
     CTextSetting() = default;
     CTextSetting(int minimum, int maximum, int mode) : mode_(mode) { SetBounds(minimum, maximum); }
 
@@ -27,7 +27,7 @@ public:
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);
 
-private:
+  private:
     void Sanitise();
 
     int minimum_ = 1;

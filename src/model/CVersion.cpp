@@ -17,14 +17,22 @@ struct VersionRow {
 };
 
 constexpr std::array<VersionRow, CVersion::kCount> kVersions = {{
-    {"USA-A", 144, 148, 430, 450, false}, {"USA-B", 140, 150, 430, 450, false},
-    {"AUS", 144, 148, 430, 440, false},   {"SEA", 140, 150, 430, 440, false},
-    {"EUR-A", 144, 146, 432, 438, true},  {"EUR-B", 144, 146, 430, 440, true},
-    {"EUR-C", 144, 146, 430, 440, true},  {"EUR-D", 140, 150, 432, 438, true},
-    {"EUR-E", 140, 150, 430, 440, true},  {"EUR-F", 140, 150, 430, 440, true},
-    {"KOR", 144, 146, 430, 440, false},   {"TPE", 144, 146, 430, 440, false},
-    {"CSA", 144, 148, 430, 440, false},   {"JPN-1", 144, 146, 430, 440, false},
-    {"JPN-2", 144, 146, 430, 440, false}, {"JPN-3", 144, 146, 430, 440, false},
+    {"USA-A", 144, 148, 430, 450, false},
+    {"USA-B", 140, 150, 430, 450, false},
+    {"AUS", 144, 148, 430, 440, false},
+    {"SEA", 140, 150, 430, 440, false},
+    {"EUR-A", 144, 146, 432, 438, true},
+    {"EUR-B", 144, 146, 430, 440, true},
+    {"EUR-C", 144, 146, 430, 440, true},
+    {"EUR-D", 140, 150, 432, 438, true},
+    {"EUR-E", 140, 150, 430, 440, true},
+    {"EUR-F", 140, 150, 430, 440, true},
+    {"KOR", 144, 146, 430, 440, false},
+    {"TPE", 144, 146, 430, 440, false},
+    {"CSA", 144, 148, 430, 440, false},
+    {"JPN-1", 144, 146, 430, 440, false},
+    {"JPN-2", 144, 146, 430, 440, false},
+    {"JPN-3", 144, 146, 430, 440, false},
 }};
 
 // Expansions in answer order, with the mask bit each one stands for.
@@ -32,8 +40,8 @@ struct ExpansionRow {
     std::string_view name;
     int bit;
 };
-constexpr std::array<ExpansionRow, CVersion::kExpansionCount> kExpansions = {{
-    {"AIR", 5}, {"144", 4}, {"300", 3}, {"430", 2}, {"800", 1}, {"CEL", 0}}};
+constexpr std::array<ExpansionRow, CVersion::kExpansionCount> kExpansions = {
+    {{"AIR", 5}, {"144", 4}, {"300", 3}, {"430", 2}, {"800", 1}, {"CEL", 0}}};
 
 constexpr std::int32_t kMHz = 1000000;
 
@@ -61,7 +69,9 @@ std::string_view CVersion::Name(int number) {
                                             : std::string_view{};
 }
 
-bool CVersion::HasNarrowFm() const { return kVersions[static_cast<std::size_t>(number_)].narrowFm; }
+bool CVersion::HasNarrowFm() const {
+    return kVersions[static_cast<std::size_t>(number_)].narrowFm;
+}
 
 std::pair<std::int32_t, std::int32_t> CVersion::VhfRange() const {
     const auto& row = kVersions[static_cast<std::size_t>(number_)];
@@ -106,15 +116,19 @@ bool CVersion::ModeAllowed(std::string_view mode, std::int64_t hz) const {
     const bool narrow = EqualsNoCase(mode, "FM Narrow");
     switch (band) {
         case 1:
-        case 4: return fm || am;
-        case 2: return fm || (narrow && HasNarrowFm());
+        case 4:
+            return fm || am;
+        case 2:
+            return fm || (narrow && HasNarrowFm());
         case 5:
         case 7:
         case 8:
         case 9:
         case 10:
-        case 11: return fm;
-        default: return false;
+        case 11:
+            return fm;
+        default:
+            return false;
     }
 }
 

@@ -13,7 +13,7 @@ namespace ql {
 // The transceiver version (destination 0-15) with its expansion mask and the legal
 // frequency ranges that follow from both; answers the "MODEL." commands.
 class CVersion {
-public:
+  public:
     static constexpr int kCount = 16;
     static constexpr int kExpansionCount = 6;
 
@@ -45,7 +45,7 @@ public:
     // "MODEL." commands; "" when the command is not one of them.
     std::string Handle(std::string_view command);
 
-private:
+  private:
     std::string HandleExpand(std::string_view rest, std::string_view value);
     [[nodiscard]] std::string ExpansionNames() const;
 

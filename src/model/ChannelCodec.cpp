@@ -3,7 +3,9 @@
 namespace ql {
 
 namespace {
-unsigned Digit(std::int64_t hz, std::int64_t unit) { return static_cast<unsigned>((hz / unit) % 10); }
+unsigned Digit(std::int64_t hz, std::int64_t unit) {
+    return static_cast<unsigned>((hz / unit) % 10);
+}
 
 // The two bytes below the 10 MHz digit: 1 MHz and 100 kHz, then 10 kHz, 1 kHz, 500 Hz.
 void EncodeLow(CMemoryImage& image, std::int32_t pos, std::int64_t hz) {
@@ -37,7 +39,8 @@ void EncodeOffset(CMemoryImage& image, std::int32_t pos, std::int64_t hz) {
 }
 
 std::int32_t DecodeOffset(const CMemoryImage& image, std::int32_t pos) {
-    return static_cast<std::int32_t>(image.ReadBits(pos, 3, 4) * 10000000U) + DecodeLow(image, pos + 1);
+    return static_cast<std::int32_t>(image.ReadBits(pos, 3, 4) * 10000000U) +
+           DecodeLow(image, pos + 1);
 }
 
 }  // namespace ql

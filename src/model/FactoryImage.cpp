@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "model/ChannelCodec.h"
 #include "model/CVersion.h"
+#include "model/ChannelCodec.h"
 
 namespace ql {
 
@@ -41,22 +41,22 @@ constexpr Record kStep20k300 = {0x36, 0x00, 0x00, 0x00, 0x04, 0x20, 0x80, 0x00, 
 constexpr Record kJpn2300 = {0x36, 0x00, 0x00, 0x00, 0x04, 0x20, 0x80, 0x50, 0x00};
 
 constexpr std::array<VersionRecords, kVersionCount> kRecords = {{
-    {kUsaV, kUsaU, kStep25k300},   // USA-A
-    {kUsaV, kUsaU, kStep25k300},   // USA-B
-    {kAusV, kAusU, kStep25k300},   // AUS
-    {kSeaV, kAusU, kStep25k300},   // SEA
-    {kEurV, kEurAU, kEur300},      // EUR-A
-    {kEurV, kEurBU, kEur300},      // EUR-B
-    {kEurV, kEurCU, kEur300},      // EUR-C
-    {kEurV, kEurAU, kEur300},      // EUR-D
-    {kEurV, kEurBU, kEur300},      // EUR-E
-    {kEurV, kEurCU, kEur300},      // EUR-F
-    {kKorV, kJpnU, kStep20k300},   // KOR
-    {kJpnV, kTpeU, kStep20k300},   // TPE
-    {kUsaV, kAusU, kStep25k300},   // CSA
-    {kJpnV, kJpnU, kStep20k300},   // JPN-1
-    {kJpnV, kJpnU, kJpn2300},      // JPN-2
-    {kJpnV, kJpnU, kStep20k300},   // JPN-3
+    {kUsaV, kUsaU, kStep25k300},  // USA-A
+    {kUsaV, kUsaU, kStep25k300},  // USA-B
+    {kAusV, kAusU, kStep25k300},  // AUS
+    {kSeaV, kAusU, kStep25k300},  // SEA
+    {kEurV, kEurAU, kEur300},     // EUR-A
+    {kEurV, kEurBU, kEur300},     // EUR-B
+    {kEurV, kEurCU, kEur300},     // EUR-C
+    {kEurV, kEurAU, kEur300},     // EUR-D
+    {kEurV, kEurBU, kEur300},     // EUR-E
+    {kEurV, kEurCU, kEur300},     // EUR-F
+    {kKorV, kJpnU, kStep20k300},  // KOR
+    {kJpnV, kTpeU, kStep20k300},  // TPE
+    {kUsaV, kAusU, kStep25k300},  // CSA
+    {kJpnV, kJpnU, kStep20k300},  // JPN-1
+    {kJpnV, kJpnU, kJpn2300},     // JPN-2
+    {kJpnV, kJpnU, kStep20k300},  // JPN-3
 }};
 
 constexpr Record kVfoAir = {0x12, 0x70, 0x00, 0x84, 0x02, 0x20, 0x80, 0x00, 0x00};
@@ -66,19 +66,21 @@ constexpr Record kVfo800 = {0x90, 0x00, 0x00, 0x80, 0x02, 0x20, 0x80, 0x00, 0x00
 constexpr unsigned kFactoryRemotePassword = 1234;
 
 class ImageWriter {
-public:
+  public:
     explicit ImageWriter(CMemoryImage& image) : image_(image) {}
 
     void Bytes(std::int32_t pos, std::initializer_list<std::uint8_t> bytes) {
         for (const auto b : bytes) image_.WriteByte(pos++, b);
     }
     void Put(std::int32_t pos, const Record& record, bool hidden = false) {
-        for (std::size_t i = 0; i < record.size(); ++i) image_.WriteByte(pos + static_cast<std::int32_t>(i), record[i]);
+        for (std::size_t i = 0; i < record.size(); ++i)
+            image_.WriteByte(pos + static_cast<std::int32_t>(i), record[i]);
         if (hidden) image_.WriteBit(pos + 3, 4, true);
     }
     void Blanks(std::int32_t pos, std::int32_t count) { image_.FillBytes(pos, ' ', count); }
     // Memory channels, scan edges, call channel and spare records of one band.
-    void Band(std::int32_t base, const Record& record, std::pair<std::int32_t, std::int32_t> range) {
+    void Band(std::int32_t base, const Record& record,
+              std::pair<std::int32_t, std::int32_t> range) {
         for (int ch = 0; ch < 99; ++ch) {
             Put(base + 17 * ch, record, ch > 0);
             Blanks(base + 17 * ch + 9, 8);
@@ -94,7 +96,7 @@ public:
         for (int spare = 0; spare < 10; ++spare) Put(base + 1754 + 9 * spare, record, true);
     }
 
-private:
+  private:
     CMemoryImage& image_;
 };
 
@@ -125,8 +127,8 @@ CMemoryImage BuildFactoryImage(int version) {
     w.Put(3904, records.uhf);
     w.Bytes(3913, {0xC3, 0x00, 0x50, 0x02, 0x00, 0x00, 0x60});
     const std::uint8_t autoRepeater = (version == 10 || version == 15) ? 0x01 : 0x00;
-    w.Bytes(3920, {0x01, 0x00, autoRepeater, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00,
-                   0x02, 0x06, 0x11, 0x10, 0x00, 0x0C, 0x10, 0x00});
+    w.Bytes(3920, {0x01, 0x00, autoRepeater, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00,
+                   0x00, 0x00, 0x02,         0x06, 0x11, 0x10, 0x00, 0x0C, 0x10, 0x00});
     w.Bytes(3940, {0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF});
     w.Blanks(3952, 24);
     w.Bytes(3976, {0x10, 0x00, 0x20, 0x80, 0x06, 0x00, 0x20, 0x20, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
