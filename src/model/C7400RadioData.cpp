@@ -18,6 +18,7 @@ C7400RadioData::C7400RadioData(CSettingsStore& settings) : settings_(settings) {
     // New is healed under the right band and mode rules.
     C7400RadioData::InitIdentity();
     C7400RadioData::ApplyIdentity(identity_);
+    SetModified(false);
 }
 
 C7400RadioData::~C7400RadioData() {
