@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "datafile/FileWriting.h"
 #include "datafile/SystemError.h"
 #include "model/CRadioData.h"
 
@@ -43,16 +44,7 @@ int WriteReplacing(const std::filesystem::path& path, const std::string& text) {
     const int fd = ::mkstemp(name.data());
     if (fd < 0) return errno;
     const std::filesystem::path temporary(name.data());
-    int error = 0;
-    std::size_t done = 0;
-    while (done < text.size() && error == 0) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n < 0 && errno != EINTR) {
-            error = errno;
-        }
-    }
+    int error = WriteAll(fd, text);
     if (error == 0 && ::fchmod(fd, ModeFor(path)) != 0) error = errno;
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "datafile/CBlockRecord.h"
+#include "datafile/FileWriting.h"
 #include "datafile/LineReader.h"
 
 namespace ql {
@@ -50,8 +51,6 @@ std::string ReadLines(std::istream& in, CMemoryImage& image) {
 
 std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& image,
                      std::string_view comment) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return "CANNOT_OPEN_FILE";
     std::string text = ExpectedHeader();
     text += kLineEnd;
     text += '#';
@@ -73,9 +72,7 @@ std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& imag
             address = end + 1;
         }
     }
-    out << text;
-    out.close();
-    return out ? "OK" : "CANNOT_OPEN_FILE";
+    return RewriteFile(path, text) == 0 ? "OK" : "CANNOT_OPEN_FILE";
 }
 
 std::string ReadIcf(const std::filesystem::path& path, CMemoryImage& image) {
