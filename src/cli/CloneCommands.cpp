@@ -1,12 +1,210 @@
 #include "cli/CloneCommands.h"
 
+#include <unistd.h>
+
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "app/CQtSettingsStore.h"
+#include "cli/CInterruptWatch.h"
+#include "cli/CTerminalCloneUi.h"
+#include "clone/CClock.h"
+#include "clone/CCloneLink.h"
+#include "clone/CCloneOperations.h"
+#include "clone/CComPort.h"
+#include "clone/CInitialSetup.h"
+#include "clone/CTonePlayer.h"
+#include "clone/CloneFile.h"
+#include "clone/PortDevices.h"
+#include "datafile/DataFileDocument.h"
+#include "model/C7400RadioData.h"
 
 namespace ql::cli {
 
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kFileError = 3;
+constexpr unsigned kExpectedBlocks = 112;
+
+struct CloneArgs {
+    std::string command;
+    std::optional<std::string> port;
+    std::optional<std::string> callSign;
+    std::string file;
+};
+
+std::optional<CloneArgs> ParseArgs(const std::vector<std::string>& args, std::string& error) {
+    CloneArgs parsed;
+    parsed.command = args.at(0);
+    const bool wantsFile = parsed.command == "read" || parsed.command == "write";
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if ((arg == "--port" || (arg == "--call-sign" && parsed.command == "setup"))) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            (arg == "--port" ? parsed.port : parsed.callSign) = args[++i];
+        } else if (wantsFile && parsed.file.empty() && !arg.starts_with("--")) {
+            parsed.file = arg;
+        } else {
+            error = "unexpected argument " + arg;
+            return std::nullopt;
+        }
+    }
+    if (wantsFile && parsed.file.empty()) {
+        error = parsed.command + " needs a data file";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// "COM1" to "COM4" (in any letter case) name a port number; other "COM" numbers are
+// wrong, and anything else is a device path.
+std::optional<unsigned> ComPortNumber(std::string_view text, bool& invalid) {
+    invalid = false;
+    if (text.size() < 4) return std::nullopt;
+    const std::string_view prefix = text.substr(0, 3);
+    const bool com =
+        (prefix[0] | 0x20) == 'c' && (prefix[1] | 0x20) == 'o' && (prefix[2] | 0x20) == 'm';
+    const std::string_view digits = text.substr(3);
+    if (!com || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    if (digits.size() == 1 && digits[0] >= '1' && digits[0] <= '4') {
+        return static_cast<unsigned>(digits[0] - '0');
+    }
+    invalid = true;
+    return std::nullopt;
+}
+
+// Sets the link to the port of the option, or to the stored port number's device.
+bool ChoosePort(CCloneLink& link, const CSettingsStore& settings,
+                const std::optional<std::string>& option, std::string& error) {
+    unsigned number = StoredPortNumber(settings);
+    std::string device;
+    if (option) {
+        bool invalid = false;
+        if (const std::optional<unsigned> com = ComPortNumber(*option, invalid)) {
+            number = *com;
+        } else if (invalid || option->empty()) {
+            error = "PORT must be COM1 to COM4 or a device path, not \"" + *option + "\"";
+            return false;
+        } else {
+            device = *option;
+        }
+    }
+    link.SetPort(number);
+    link.SetDevice(device.empty() ? PortDevice(settings, number) : device);
+    return true;
+}
+
+void PrintOutcome(int result, std::string_view what, const CTerminalCloneUi& ui,
+                  const CCloneLink& link, bool terminal) {
+    if (result == 0) {
+        if (!ui.Information().empty()) std::cout << ui.Information();
+        if (!ui.Status().empty()) std::cout << TerminalText(ui.Status());
+        for (const CTerminalCloneUi::Message& message : ui.Messages()) {
+            if (!message.warning && terminal) std::cerr << TerminalText(message.text);
+        }
+        std::cout << std::flush;
+        return;
+    }
+    if (result == CCloneLink::kPortUnavailable && !link.LineFailure().empty()) {
+        std::cerr << "ql7400-cli: " << link.LineFailure() << '\n';
+    } else {
+        std::cerr << "ql7400-cli: " << what << " on " << link.Device() << " ended with result "
+                  << result << '\n';
+    }
+    if (!ui.Status().empty()) std::cerr << TerminalText(ui.Status());
+    for (const CTerminalCloneUi::Message& message : ui.Messages()) {
+        std::cerr << TerminalText(message.text);
+    }
+}
+
+int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
+             CTerminalCloneUi& ui, bool terminal) {
+    CInitialSetup setup(link, settings, ui);
+    std::string error;
+    if (!ChoosePort(link, settings, args.port, error)) {
+        std::cerr << "ql7400-cli: " << error << '\n';
+        return kUsageError;
+    }
+    const int result = setup.Ok(args.callSign.value_or(setup.StoredCallSign()));
+    PrintOutcome(result, "the initial setup", ui, link, terminal);
+    return result;
+}
+
+int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
+                      CTerminalCloneUi& ui, bool terminal) {
+    std::string error;
+    if (!ChoosePort(link, settings, args.port, error)) {
+        std::cerr << "ql7400-cli: " << error << '\n';
+        return kUsageError;
+    }
+    C7400RadioData radio(settings);
+    radio.Reset();
+    const CCloneFile cloneFile;
+    if (cloneFile.Path().empty()) {
+        std::cerr << "ql7400-cli: cannot create the clone file in the temporary directory\n";
+        return kFileError;
+    }
+    CCloneOperations operations(radio, link, cloneFile.Path(), ui);
+    int result = 0;
+    std::string_view what;
+    if (args.command == "info") {
+        what = "Clone info.";
+        result = operations.CloneInformation();
+    } else if (args.command == "read") {
+        what = "Clone in";
+        result = operations.CloneIn(false).value_or(CCloneLink::kCancelled);
+        if (result == 0) {
+            const DataFileResult saved = SaveDataFile(radio, args.file);
+            if (!saved.ok) {
+                std::cerr << "ql7400-cli: " << saved.message << '\n';
+                return kFileError;
+            }
+        }
+    } else {
+        what = "Clone out";
+        const DataFileResult opened = OpenDataFile(radio, args.file);
+        if (!opened.ok) {
+            std::cerr << "ql7400-cli: " << opened.message << '\n';
+            return kFileError;
+        }
+        result = operations.CloneOut().value_or(CCloneLink::kCancelled);
+    }
+    // The document keeps the port it used.
+    settings.SetInt("CommPort", "PortNumber", static_cast<int>(link.GetPort()));
+    PrintOutcome(result, what, ui, link, terminal);
+    return result;
+}
+
+}  // namespace
+
 int RunCloneCommand(const std::vector<std::string>& args) {
-    std::cerr << "ql7400-cli: " << args.at(0) << " is not available yet\n";
-    return 2;
+    std::string error;
+    const std::optional<CloneArgs> parsed = ParseArgs(args, error);
+    if (!parsed) {
+        std::cerr << "ql7400-cli: " << error << '\n';
+        return kUsageError;
+    }
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    // Ctrl-C cancels a read or a write; elsewhere it ends the program as usual.
+    std::optional<CInterruptWatch> interrupts;
+    if (parsed->command == "read" || parsed->command == "write") interrupts.emplace();
+
+    CQtSettingsStore settings;
+    CMonotonicClock clock;
+    CSilentTones tones;
+    CCloneLink link(std::make_unique<CComPort>(), clock, tones);
+    link.SetExpectedBlocks(kExpectedBlocks);
+    CTerminalCloneUi ui(std::cerr, terminal, interrupts ? &*interrupts : nullptr);
+    if (parsed->command == "setup") return RunSetup(*parsed, settings, link, ui, terminal);
+    return RunCloneOperation(*parsed, settings, link, ui, terminal);
 }
 
 }  // namespace ql::cli

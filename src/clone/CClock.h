@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+namespace ql {
+
+// The clone link's sense of time: a clock in whole seconds for the time-out and a sleep
+// for the pauses of the protocol. Tests put a fake clock here, on which sleeping just
+// advances the time.
+class CClock {
+  public:
+    CClock() = default;
+    CClock(const CClock&) = delete;
+    CClock& operator=(const CClock&) = delete;
+    virtual ~CClock() = default;
+
+    [[nodiscard]] virtual std::int64_t WholeSeconds() = 0;
+    virtual void Sleep(std::chrono::milliseconds duration) = 0;
+};
+
+// Whole seconds of the monotonic clock: setting the system clock back during an exchange
+// cannot stretch its time-out.
+class CMonotonicClock final : public CClock {
+  public:
+    [[nodiscard]] std::int64_t WholeSeconds() override;
+    void Sleep(std::chrono::milliseconds duration) override;
+};
+
+}  // namespace ql

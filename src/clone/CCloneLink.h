@@ -1,0 +1,95 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "clone/CCloneSession.h"
+#include "clone/CSerialLine.h"
+#include "model/CIdentityRecord.h"
+
+namespace ql {
+
+class CClock;
+class CCloneProgress;
+class CTonePlayer;
+
+// The clone protocol with the transceiver over a serial line: reads its identification,
+// reads its memory into the clone file, writes the clone file into it. It owns the line
+// and no user interface; a read or write shows its progress through CCloneProgress.
+class CCloneLink {
+  public:
+    // Result codes of the exchanges.
+    static constexpr int kCompleted = 0;
+    static constexpr int kCancelled = 1;
+    static constexpr int kFailed = 77;
+    static constexpr int kBadCloneFile = 80;
+    static constexpr int kPortUnavailable = 91;
+
+    static constexpr unsigned kBaudRate = 9600;
+    // How long the exchange waits on the line at a time before it looks at the progress
+    // display, the cancel command and the time-out again.
+    static constexpr std::chrono::milliseconds kPollSlice{20};
+    // Silence of more than this many whole seconds ends an exchange.
+    static constexpr std::int64_t kTimeOutSeconds = 2;
+
+    CCloneLink(std::unique_ptr<CSerialLine> line, CClock& clock, CTonePlayer& tones);
+    ~CCloneLink();
+    CCloneLink(const CCloneLink&) = delete;
+    CCloneLink& operator=(const CCloneLink&) = delete;
+
+    // The port number 1 to 4 (stored in the settings) and the device the exchanges open.
+    void SetPort(unsigned number) { port_ = number; }
+    [[nodiscard]] unsigned GetPort() const { return port_; }
+    void SetDevice(std::string device) { device_ = std::move(device); }
+    [[nodiscard]] const std::string& Device() const { return device_; }
+
+    void SetModel(std::uint16_t modelCode) { session_.SetModel(modelCode); }
+    void SetRevision(std::uint16_t revision) { session_.SetRevision(revision); }
+    void SetExpectedBlocks(unsigned blocks) { session_.SetExpectedBlocks(blocks); }
+    void SetFile(std::filesystem::path path) { file_ = std::move(path); }
+    // The progress display of reads and writes; none when null.
+    void SetProgress(CCloneProgress* progress) { progress_ = progress; }
+
+    // The identification heard in the last information exchange.
+    [[nodiscard]] const CIdentityRecord& GetInformation() const { return session_.Information(); }
+
+    int ReadInformation();
+    int ReadFromTransceiver();
+    int WriteToTransceiver();
+
+    // Two short high tones for success, four long low ones for failure.
+    void SignalResult(bool success);
+
+    // The line's last failure, naming the device and the cause (after 91, why).
+    [[nodiscard]] std::string LineFailure() const { return line_->LastFailure(); }
+    [[nodiscard]] CSerialLine& Line() { return *line_; }
+
+  private:
+    class Wire final : public CCloneWire {
+      public:
+        explicit Wire(CCloneLink& link) : link_(link) {}
+        void Send(std::span<const std::uint8_t> frame) override;
+        void Pause(std::chrono::milliseconds duration) override;
+
+      private:
+        CCloneLink& link_;
+    };
+
+    int Run(CloneMode mode);
+    void Exchange(bool withProgress);
+
+    std::unique_ptr<CSerialLine> line_;
+    CClock& clock_;
+    CTonePlayer& tones_;
+    Wire wire_{*this};
+    CCloneSession session_{wire_};
+    CCloneProgress* progress_ = nullptr;
+    std::filesystem::path file_;
+    std::string device_;
+    unsigned port_ = 1;
+};
+
+}  // namespace ql

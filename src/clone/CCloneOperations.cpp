@@ -1,0 +1,171 @@
+#include "clone/CCloneOperations.h"
+
+#include <string>
+
+#include "clone/CCloneLink.h"
+#include "clone/CCloneUi.h"
+#include "clone/CloneStrings.h"
+#include "model/CRadioData.h"
+
+namespace ql {
+
+namespace {
+// The progress display belongs to the user interface for the length of one command.
+class CProgressScope {
+  public:
+    CProgressScope(CCloneLink& link, CCloneProgress& progress) : link_(link) {
+        link_.SetProgress(&progress);
+    }
+    ~CProgressScope() { link_.SetProgress(nullptr); }
+    CProgressScope(const CProgressScope&) = delete;
+    CProgressScope& operator=(const CProgressScope&) = delete;
+
+  private:
+    CCloneLink& link_;
+};
+
+struct ReportEntry {
+    int status = 0;  // 0: none
+    int box = 0;     // 0: none
+    bool warning = true;
+};
+}  // namespace
+
+CCloneOperations::CCloneOperations(CRadioData& radio, CCloneLink& link,
+                                   std::filesystem::path cloneFile, CCloneUi& ui)
+    : radio_(radio), link_(link), cloneFile_(std::move(cloneFile)), ui_(ui) {}
+
+int CCloneOperations::CheckVersion() const {
+    const CIdentityRecord& own = radio_.GetIdentity();
+    const CIdentityRecord& heard = link_.GetInformation();
+    if (own.modelCode != heard.modelCode || own.revision != heard.revision) {
+        return kModelMismatch;
+    }
+    // An identification that stops before its version or expansion byte matches nothing.
+    if (heard.payloadLength <= CIdentityRecord::kExpansionByte) return kVersionMismatch;
+    if (own.PayloadByte(CIdentityRecord::kVersionByte, 0) !=
+            heard.payload[CIdentityRecord::kVersionByte] ||
+        own.PayloadByte(CIdentityRecord::kExpansionByte, 0) !=
+            heard.payload[CIdentityRecord::kExpansionByte]) {
+        return kVersionMismatch;
+    }
+    return 0;
+}
+
+void CCloneOperations::AdoptModel() {
+    link_.SetModel(radio_.GetIdentity().modelCode);
+    link_.SetRevision(radio_.GetIdentity().revision);
+}
+
+std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
+    if (documentModified) {
+        const std::string question = std::string(CloneText(text_id::kReadFromTransceiver)) + "," +
+                                     std::string(CloneText(text_id::kDataEdited));
+        if (!ui_.ConfirmOkCancel(question)) return std::nullopt;
+    }
+    const CProgressScope scope(link_, ui_);
+    link_.SetFile(cloneFile_);
+    int result = 0;
+    {
+        const CWaitCursor wait(ui_);
+        result = link_.ReadInformation();
+    }
+    if (result == 0) result = CheckVersion();
+    if (result == 0) {
+        AdoptModel();
+        {
+            const CWaitCursor wait(ui_);
+            result = link_.ReadFromTransceiver();
+            // A read that ended early leaves a clone file the data set cannot take: that is
+            // a failed read, not a completed one, and the data set stays as it was.
+            if (result == 0 && !LoadCloneFile()) result = CCloneLink::kFailed;
+        }
+        if (result == 0) ui_.DataLoaded();
+    }
+    link_.SignalResult(result == 0);
+    Report(Command::kIn, result);
+    return result;
+}
+
+std::optional<int> CCloneOperations::CloneOut() {
+    if (!ui_.ConfirmOkCancel(CloneText(text_id::kWriteToTransceiver))) return std::nullopt;
+    const CProgressScope scope(link_, ui_);
+    link_.SetFile(cloneFile_);
+    int result = 0;
+    {
+        const CWaitCursor wait(ui_);
+        result = link_.ReadInformation();
+    }
+    if (result == 0) result = CheckVersion();
+    if (result == 0) {
+        AdoptModel();
+        const CWaitCursor wait(ui_);
+        radio_.ExportFile(cloneFile_);
+        link_.SetFile(cloneFile_);
+        result = link_.WriteToTransceiver();
+    }
+    link_.SignalResult(result == 0);
+    Report(Command::kOut, result);
+    return result;
+}
+
+int CCloneOperations::CloneInformation() {
+    int result = 0;
+    {
+        const CWaitCursor wait(ui_);
+        result = link_.ReadInformation();
+    }
+    if (result == 0) result = CheckVersion();
+    if (result == 0) {
+        AdoptModel();
+        link_.SignalResult(true);
+        ui_.ShowInformation(radio_.GetModelName(), link_.GetInformation().Comment());
+    } else {
+        link_.SignalResult(false);
+        Report(Command::kInformation, result);
+    }
+    AdoptModel();
+    return result;
+}
+
+bool CCloneOperations::LoadCloneFile() {
+    const std::string loaded = radio_.Command("FILE.LOAD.\"" + cloneFile_.string() + "\"");
+    if (loaded != "OK") return false;
+    radio_.Command("HEAL");
+    radio_.SetModified(false);
+    return true;
+}
+
+void CCloneOperations::Report(Command command, int result) {
+    namespace id = text_id;
+    ReportEntry entry;
+    switch (result) {
+        case 0:
+            if (command != Command::kInformation) entry = {id::kCloningCompleted, 0, false};
+            if (command == Command::kOut) entry.box = id::kWriteSucceeded;
+            break;
+        case CCloneLink::kCancelled:
+            entry = {id::kTerminated, 0, true};
+            break;
+        case kModelMismatch:
+            entry = {id::kIllegalInformation, id::kCannotBeProgrammed, true};
+            break;
+        case kVersionMismatch:
+            entry = {id::kVersionMismatch, id::kVersionNotSetUp, true};
+            break;
+        case CCloneLink::kPortUnavailable:
+            entry = {id::kCannotAccessPort, id::kCheckPort, true};
+            break;
+        default: {
+            const int status = command == Command::kIn    ? id::kCannotRead
+                               : command == Command::kOut ? id::kCannotWrite
+                                                          : id::kIllegalInformation;
+            entry = {status, id::kCheckCloning, true};
+            break;
+        }
+    }
+    if (entry.status != 0) ui_.ShowStatus(CloneText(entry.status));
+    if (entry.box != 0) ui_.ShowMessage(CloneText(entry.box), entry.warning);
+}
+
+}  // namespace ql

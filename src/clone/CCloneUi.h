@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string_view>
+
+namespace ql {
+
+// What the clone link reaches of the user interface while an exchange runs: the status
+// bar message and the progress display with its cancel command. SetProgress and
+// CancelRequested are also where the user interface processes its pending events.
+class CCloneProgress {
+  public:
+    CCloneProgress() = default;
+    CCloneProgress(const CCloneProgress&) = delete;
+    CCloneProgress& operator=(const CCloneProgress&) = delete;
+    virtual ~CCloneProgress() = default;
+
+    virtual void ShowStatus(std::string_view text) = 0;
+    virtual void BeginProgress(std::string_view caption) = 0;
+    virtual void SetProgress(int percent) = 0;
+    // True once after the user asked to cancel.
+    [[nodiscard]] virtual bool CancelRequested() = 0;
+    virtual void EndProgress() = 0;
+};
+
+// What the clone operations need of the user interface beyond the progress display. The
+// application's document, the command-line tool and tests each provide one.
+class CCloneUi : public CCloneProgress {
+  public:
+    // An OK/Cancel question; true for OK.
+    [[nodiscard]] virtual bool ConfirmOkCancel(std::string_view question) = 0;
+    // A message box, with the warning icon when warning is set.
+    virtual void ShowMessage(std::string_view text, bool warning) = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+    // The Information dialog of a matching transceiver.
+    virtual void ShowInformation(std::string_view modelName, std::string_view comment) = 0;
+    // A completed read changed the data set: mark the document modified, update the views.
+    virtual void DataLoaded() = 0;
+};
+
+// The wait cursor for the lifetime of the guard.
+class CWaitCursor {
+  public:
+    explicit CWaitCursor(CCloneUi& ui) : ui_(ui) { ui_.BeginWaitCursor(); }
+    ~CWaitCursor() { ui_.EndWaitCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+  private:
+    CCloneUi& ui_;
+};
+
+}  // namespace ql

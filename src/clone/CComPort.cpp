@@ -1,0 +1,219 @@
+#include "clone/CComPort.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <thread>
+#include <utility>
+
+#if defined(__linux__)
+#include <linux/serial.h>
+#endif
+
+#include "clone/RetryOnEintr.h"
+#include "datafile/SystemError.h"
+
+namespace ql {
+
+namespace {
+
+std::optional<speed_t> SpeedOf(unsigned baud) {
+    static constexpr std::array<std::pair<unsigned, speed_t>, 8> kSpeeds{{{1200, B1200},
+                                                                          {2400, B2400},
+                                                                          {4800, B4800},
+                                                                          {9600, B9600},
+                                                                          {19200, B19200},
+                                                                          {38400, B38400},
+                                                                          {57600, B57600},
+                                                                          {115200, B115200}}};
+    for (const auto& [rate, speed] : kSpeeds) {
+        if (rate == baud) return speed;
+    }
+    return std::nullopt;
+}
+
+// 8 data bits, no parity, one stop bit, receiver on, modem status ignored, no flow
+// control in either direction, no processing of any byte.
+bool ConfigureLine(int fd, termios& tio, speed_t speed) {
+    cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    // Reads never wait: the port reads only what has arrived.
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    if (cfsetispeed(&tio, speed) != 0 || cfsetospeed(&tio, speed) != 0) return false;
+    return RetryOnEintr([&] { return tcsetattr(fd, TCSANOW, &tio); }) == 0;
+}
+
+// DTR low, RTS high: the clone cable draws its power and direction from these. A device
+// without modem lines (a pseudo-terminal) refuses the request, which is fine.
+void SetModemLines(int fd) {
+    int dtr = TIOCM_DTR;
+    int rts = TIOCM_RTS;
+    (void)ioctl(fd, TIOCMBIC, &dtr);
+    (void)ioctl(fd, TIOCMBIS, &rts);
+}
+
+// Every frame of a write waits for its echo, so a USB adapter's default latency timer
+// would add seconds; ask for low latency where the driver knows the request.
+void RequestLowLatency([[maybe_unused]] int fd) {
+#if defined(__linux__) && defined(TIOCGSERIAL) && defined(ASYNC_LOW_LATENCY)
+    serial_struct serial{};
+    if (ioctl(fd, TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        (void)ioctl(fd, TIOCSSERIAL, &serial);
+    }
+#endif
+}
+
+}  // namespace
+
+CComPort::~CComPort() {
+    if (fd_ < 0) return;
+    // No virtual call from here: a derived port is already gone.
+    (void)ioctl(fd_, TIOCNXCL);
+    (void)::close(fd_);
+}
+
+bool CComPort::Open(std::string_view device, unsigned baud) {
+    if (IsOpen()) return true;
+    portName_ = std::string(device);
+    baud_ = baud;
+    lastFailure_.clear();
+    fd_ = OpenPort(portName_, baud_);
+    if (fd_ < 0) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+int CComPort::OpenPort(const std::string& device, unsigned baud) {
+    const int fd = RetryOnEintr(
+        [&] { return ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC); });
+    if (fd < 0) {
+        Fail(kNotOpen, errno);
+        return -1;
+    }
+    // flock keeps out every other opener, also another process and also root, for whom
+    // TIOCEXCL does not count.
+    if (RetryOnEintr([&] { return flock(fd, LOCK_EX | LOCK_NB); }) != 0) {
+        const int error = errno == EWOULDBLOCK ? EBUSY : errno;
+        CloseDevice(fd);
+        Fail(kNotOpen, error);
+        return -1;
+    }
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0) {
+        Fail({}, errno);  // not a terminal: refused without a report
+        CloseDevice(fd);
+        return -1;
+    }
+    (void)ioctl(fd, TIOCEXCL);
+    // The descriptor was opened non-blocking only so that a missing carrier cannot hold up
+    // the open; writes block from here on.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0) (void)fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    (void)tcflush(fd, TCIOFLUSH);
+
+    const std::optional<speed_t> speed = SpeedOf(baud);
+    if (!speed || !ConfigureLine(fd, tio, *speed)) {
+        Fail(kInvalidSetting, speed ? errno : EINVAL);
+        CloseDevice(fd);
+        return -1;
+    }
+    SetModemLines(fd);
+    RequestLowLatency(fd);
+    return fd;
+}
+
+void CComPort::Close() {
+    if (!IsOpen()) return;
+    (void)tcflush(fd_, TCIOFLUSH);
+    // Leave no exclusive mark behind for the next opener of the device.
+    (void)ioctl(fd_, TIOCNXCL);
+    CloseDevice(fd_);
+    fd_ = -1;
+}
+
+void CComPort::CloseDevice(int handle) {
+    if (handle >= 0) (void)::close(handle);  // no retry: the descriptor is gone either way
+}
+
+bool CComPort::Write(std::span<const std::uint8_t> bytes) {
+    if (!IsOpen()) return false;
+    while (!bytes.empty()) {
+        const ssize_t written =
+            RetryOnEintr([&] { return ::write(fd_, bytes.data(), bytes.size()); });
+        if (written <= 0) {
+            Fail(kWriteError, written < 0 ? errno : EIO);
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool CComPort::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
+    if (!IsOpen()) return false;
+    int waiting = 0;
+    if (ioctl(fd_, FIONREAD, &waiting) != 0) {
+        Fail(kReadError, errno);
+        return false;
+    }
+    const std::size_t n =
+        std::min({static_cast<std::size_t>(std::max(waiting, 0)), kMaxRead, buffer.size()});
+    if (n == 0) return false;
+    const ssize_t got = RetryOnEintr([&] { return ::read(fd_, buffer.data(), n); });
+    if (got < 0) {
+        Fail(kReadError, errno);
+        return false;
+    }
+    if (got == 0) return false;
+    count = static_cast<std::size_t>(got);
+    return true;
+}
+
+bool CComPort::Flush() {
+    if (!IsOpen()) return false;
+    return RetryOnEintr([&] { return tcdrain(fd_); }) == 0;
+}
+
+bool CComPort::WaitReadable(std::chrono::milliseconds timeout) {
+    if (!IsOpen()) {
+        std::this_thread::sleep_for(timeout);
+        return false;
+    }
+    pollfd entry{fd_, POLLIN, 0};
+    const int ready =
+        RetryOnEintr([&] { return ::poll(&entry, 1, static_cast<int>(timeout.count())); });
+    if (ready <= 0) return false;
+    if ((entry.revents & POLLIN) != 0) return true;
+    // A hung-up device reports itself at once on every poll; wait out the time so that a
+    // caller polling in a loop does not spin.
+    std::this_thread::sleep_for(timeout);
+    return false;
+}
+
+std::optional<int> CComPort::ModemLines() const {
+    int bits = 0;
+    if (!IsOpen() || ioctl(fd_, TIOCMGET, &bits) != 0) return std::nullopt;
+    return bits;
+}
+
+void CComPort::Fail(std::string_view reportText, int code) {
+    lastFailure_ = DescribeFailure(portName_, code);
+    if (!reportText.empty()) ReportError(reportText, code);
+}
+
+void CComPort::ReportError(std::string_view /*text*/, int /*code*/) {}
+
+}  // namespace ql

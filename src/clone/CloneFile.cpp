@@ -1,0 +1,59 @@
+#include "clone/CloneFile.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "datafile/IcfFile.h"
+#include "datafile/LineReader.h"
+#include "datafile/TempFile.h"
+
+namespace ql {
+
+namespace {
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// One line, trimmed; false at the end of the file and for a line too long to be data.
+bool ReadTrimmedLine(std::istream& in, std::string& line) {
+    if (ReadBoundedLine(in, line, kIcfMaxLineLength) != LineStatus::Line) return false;
+    line = std::string(TrimBlanks(line));
+    return true;
+}
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string NextBlockLine(std::istream& in) {
+    std::string line;
+    while (ReadTrimmedLine(in, line)) {
+        if (!line.empty() && line.front() == '#') continue;
+        if (line.size() > kMaxCloneLine) line.resize(kMaxCloneLine);
+        return line;
+    }
+    return {};
+}
+
+unsigned CountCloneLines(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    unsigned count = 0;
+    std::string line;
+    while (in && ReadTrimmedLine(in, line) && !line.empty()) {
+        if (line.front() != '#') ++count;
+    }
+    return count;
+}
+
+CCloneFile::CCloneFile() : path_(CreateTemporaryFile("cl")) {}
+
+CCloneFile::~CCloneFile() {
+    if (path_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+}
+
+}  // namespace ql

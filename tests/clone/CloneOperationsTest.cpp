@@ -1,0 +1,235 @@
+// Clone in, Clone out and Clone info. with the radio data object: the version check, what
+// changes, the signal and every report.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "clone/BlockCodec.h"
+#include "clone/CCloneLink.h"
+#include "clone/CCloneOperations.h"
+#include "clone/CComPort.h"
+#include "clone/ChildProcess.h"
+#include "clone/CloneFile.h"
+#include "clone/CloneStrings.h"
+#include "clone/TestLines.h"
+#include "support/TestSupport.h"
+
+namespace ql::test {
+namespace {
+
+std::string Status(int id) {
+    return "status: " + std::string(CloneText(id));
+}
+std::string Warning(int id) {
+    return "box!: " + std::string(CloneText(id));
+}
+
+const std::vector<Tone>& FailureSignal() {
+    static const std::vector<Tone> signal = [] {
+        RecordingTones tones;
+        FakeClock clock;
+        ScriptedPeer peer;
+        CCloneLink(std::make_unique<MemoryLine>(clock, peer), clock, tones).SignalResult(false);
+        return tones.signals.at(0);
+    }();
+    return signal;
+}
+
+// The operations on a data set of version 0 that completed its setup, against the
+// simulator (real port and clock) or an in-memory line (fake clock).
+class CloneOperationsFixture : public ::testing::Test {
+  protected:
+    void WithSimulator(std::vector<std::string> args) {
+        sim.emplace(dir.Path(), std::move(args));
+        link.emplace(std::make_unique<CComPort>(), realClock, tones);
+        link->SetDevice(sim->Link().string());
+        Finish();
+    }
+    void WithMemoryLine() {
+        auto line = std::make_unique<MemoryLine>(fakeClock, peer);
+        memory = line.get();
+        link.emplace(std::move(line), fakeClock, tones);
+        Finish();
+    }
+    void Finish() {
+        link->SetExpectedBlocks(112);
+        operations.emplace(radio.Data(), *link, cloneFile.Path(), ui);
+    }
+
+    TempDir dir;
+    TestRadio radio{0};
+    CCloneFile cloneFile;
+    ScriptedUi ui;
+    RecordingTones tones;
+    CMonotonicClock realClock;
+    FakeClock fakeClock;
+    ScriptedPeer peer;
+    MemoryLine* memory = nullptr;
+    std::optional<SimProcess> sim;
+    std::optional<CCloneLink> link;
+    std::optional<CCloneOperations> operations;
+};
+
+using CloneOperations = CloneOperationsFixture;
+
+TEST_F(CloneOperations, CloneInTakesTheTransceiversMemory) {
+    TestRadio source{0};
+    source("CH.MCH_144.12.FREQUENCY=145.5000");
+    source("COMMON.CLONE_COMMENT=From the radio");
+    ASSERT_EQ(source(Quoted("FILE.SAVE.", dir.File("memory.icf"))), "OK");
+    WithSimulator({"--image", dir.File("memory.icf").string()});
+
+    EXPECT_EQ(operations->CloneIn(false), 0);
+    EXPECT_EQ(radio.Dump(), source.Dump());
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5026)}));
+    EXPECT_EQ(ui.log.back(), Status(5026));
+    EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), "data loaded"), ui.log.end());
+    EXPECT_EQ(ui.waitDepth, 0);
+    EXPECT_EQ(tones.signals.at(0).front().hertz, 1000U);
+}
+
+TEST_F(CloneOperations, AReadThatEndedEarlyIsAFailedReadAndChangesNothing) {
+    WithSimulator({"--fault", "end-after:100"});
+    radio("CH.MCH_144.3.FREQUENCY=146.0000");
+    const std::string before = radio.Dump();
+
+    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    EXPECT_EQ(radio.Dump(), before);
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5027), Warning(5061)}));
+    EXPECT_EQ(std::find(ui.log.begin(), ui.log.end(), "data loaded"), ui.log.end());
+    EXPECT_EQ(tones.signals.at(0), FailureSignal());
+}
+
+TEST_F(CloneOperations, CloneOutWritesTheSafetyFileAndLeavesTheDataSetAlone) {
+    WithSimulator({"--written", dir.File("written.icf").string()});
+    radio("CH.MCH_430.2.FREQUENCY=433.0000");
+    ASSERT_EQ(radio(Quoted("FILE.SAVE.WithSafety.", dir.File("expected.icf"))), "OK");
+    radio->SetModified(true);
+
+    EXPECT_EQ(operations->CloneOut(), 0);
+    EXPECT_EQ(ReadImage(dir.File("written.icf")), ReadImage(dir.File("expected.icf")));
+    EXPECT_TRUE(radio->IsModified());
+    EXPECT_EQ(ui.log.front(), "confirm: " + std::string(CloneText(5056)));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5041), Status(5026),
+                                                     "box: " + std::string(CloneText(5034))}));
+}
+
+TEST_F(CloneOperations, CloneInfoShowsTheTransceiversComment) {
+    WithSimulator({"--comment", "Base station"});
+    EXPECT_EQ(operations->CloneInformation(), 0);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"information: RZ-7400|Base station    "}));
+}
+
+TEST_F(CloneOperations, AForeignModelOrRevisionIsRefusedBeforeAnyTransfer) {
+    for (const char* fault : {"model:2048", "revision:2"}) {
+        sim.reset();
+        ui.log.clear();
+        WithSimulator({"--fault", fault, "--written", dir.File("written.icf").string()});
+        EXPECT_EQ(operations->CloneIn(false), CCloneOperations::kModelMismatch);
+        EXPECT_EQ(operations->CloneOut(), CCloneOperations::kModelMismatch);
+        EXPECT_EQ(operations->CloneInformation(), CCloneOperations::kModelMismatch);
+        EXPECT_EQ(ui.Report(),
+                  (std::vector<std::string>{Status(5029), Warning(5030), Status(5029),
+                                            Warning(5030), Status(5029), Warning(5030)}));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("written.icf")));
+    }
+}
+
+TEST_F(CloneOperations, AnotherVersionOrExpansionIsRefused) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--country", "3"}, std::vector<std::string>{"--expand", "1"}}) {
+        sim.reset();
+        ui.log.clear();
+        WithSimulator(args);
+        EXPECT_EQ(operations->CloneIn(false), CCloneOperations::kVersionMismatch);
+        EXPECT_EQ(operations->CloneInformation(), CCloneOperations::kVersionMismatch);
+        EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5058), Warning(5066), Status(5058),
+                                                         Warning(5066)}));
+    }
+}
+
+TEST_F(CloneOperations, AModifiedDocumentAsksFirstAndCancelTouchesNothing) {
+    WithMemoryLine();
+    ui.answerOk = false;
+    EXPECT_EQ(operations->CloneIn(true), std::nullopt);
+    EXPECT_EQ(operations->CloneOut(), std::nullopt);
+    EXPECT_EQ(ui.log,
+              (std::vector<std::string>{"confirm:  Read from transceiver, Data has been edited.",
+                                        "confirm:  Write to transceiver"}));
+    EXPECT_EQ(memory->opens, 0);
+    EXPECT_TRUE(tones.signals.empty());
+}
+
+TEST_F(CloneOperations, WithNoTransceiverEachCommandReportsItsOwnFailure) {
+    WithMemoryLine();
+    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneOut(), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneInformation(), CCloneLink::kFailed);
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5027), Warning(5061), Status(5028),
+                                                     Warning(5061), Status(5029), Warning(5061)}));
+    EXPECT_EQ(tones.signals, (std::vector<std::vector<Tone>>(3, FailureSignal())));
+}
+
+TEST_F(CloneOperations, APortThatCannotBeOpened) {
+    WithMemoryLine();
+    memory->refuseOpen = true;
+    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kPortUnavailable);
+    EXPECT_EQ(operations->CloneInformation(), CCloneLink::kPortUnavailable);
+    EXPECT_EQ(ui.Report(),
+              (std::vector<std::string>{Status(5032), Warning(5035), Status(5032), Warning(5035)}));
+}
+
+TEST_F(CloneOperations, AnIdentificationWithoutVersionOrExpansionMatchesNothing) {
+    WithMemoryLine();
+    // Model code and revision match, but only the version byte came.
+    peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x00}));
+    EXPECT_EQ(operations->CloneInformation(), CCloneOperations::kVersionMismatch);
+    peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01}));
+    EXPECT_EQ(operations->CloneOut(), CCloneOperations::kVersionMismatch);
+}
+
+TEST_F(CloneOperations, CancelEndsAReadAndReportsIt) {
+    WithMemoryLine();
+    peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x00, 0x00}));
+    Bytes blocks;
+    const std::array<std::uint8_t, 36> data{};
+    for (std::uint16_t address = 0; address < 2000; address += 36) {
+        const Bytes block = TransceiverFrame(0xE4, EncodeBlockPayload(address, data));
+        blocks.insert(blocks.end(), block.begin(), block.end());
+    }
+    peer.On(0xE2, blocks);
+    ui.cancelAtPercent = 20;
+    const std::string before = radio.Dump();
+    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kCancelled);
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5031)}));
+    EXPECT_EQ(radio.Dump(), before);
+}
+
+TEST(CloneFile, IsAnUnguessableFileInTheTemporaryDirectoryForItsLifetime) {
+    TempDir dir;
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old != nullptr ? old : "";
+    setenv("TMPDIR", dir.Path().c_str(), 1);
+    std::filesystem::path first;
+    {
+        const CCloneFile file;
+        const CCloneFile other;
+        first = file.Path();
+        EXPECT_EQ(first.parent_path(), dir.Path());
+        EXPECT_TRUE(first.filename().string().starts_with("cl"));
+        EXPECT_EQ(first.filename().string().size(), 8U);  // "cl" and six random characters
+        EXPECT_TRUE(std::filesystem::exists(first));
+        EXPECT_NE(file.Path(), other.Path());
+    }
+    EXPECT_FALSE(std::filesystem::exists(first));
+    if (old != nullptr) {
+        setenv("TMPDIR", saved.c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
+    }
+}
+
+}  // namespace
+}  // namespace ql::test

@@ -1,0 +1,121 @@
+// Time in the exchanges, on the fake clock: pauses, the time-out after silence, progress,
+// cancel, and the acoustic signal.
+
+#include <gtest/gtest.h>
+
+#include "clone/BlockCodec.h"
+#include "clone/CCloneLink.h"
+#include "clone/CloneStrings.h"
+#include "clone/TestLines.h"
+#include "support/TestSupport.h"
+
+namespace ql::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class CloneTiming : public ::testing::Test {
+  protected:
+    CloneTiming() {
+        auto made = std::make_unique<MemoryLine>(clock, peer);
+        line = made.get();  // the link owns it
+        link.emplace(std::move(made), clock, tones);
+        link->SetModel(0x2047);
+        link->SetRevision(1);
+        link->SetExpectedBlocks(112);
+        link->SetFile(dir.File("clone.icf"));
+    }
+
+    FakeClock clock;
+    ScriptedPeer peer;
+    RecordingTones tones;
+    TempDir dir;
+    MemoryLine* line = nullptr;
+    std::optional<CCloneLink> link;
+};
+
+TEST_F(CloneTiming, SilenceEndsTheExchangeBetweenTwoAndThreeSecondsAfterTheRequest) {
+    EXPECT_EQ(link->ReadInformation(), CCloneLink::kFailed);
+    // 200 ms before and after the request, then more than 2 whole seconds of silence.
+    EXPECT_EQ(clock.sleeps, (std::vector<milliseconds>{200ms, 200ms}));
+    EXPECT_GE(clock.Now(), 400ms + 2s);
+    EXPECT_LE(clock.Now(), 400ms + 3s + CCloneLink::kPollSlice);
+    EXPECT_FALSE(line->IsOpen());
+}
+
+TEST_F(CloneTiming, EveryCompleteFrameRestartsTheTimeOut) {
+    // Frames of no one (neither address pair) are ignored, yet they count as life.
+    const Bytes stray{0xFE, 0xFE, 0x00, 0x00, 0xE4, 0xFD};
+    peer.echo = false;
+    for (const milliseconds at : {2s, 4s, 6s}) line->Deliver(stray, at);
+    line->Deliver(TransceiverFrame(0xE5, "Orva Inc."), 8s);
+    EXPECT_EQ(link->ReadFromTransceiver(), 0);
+    EXPECT_EQ(clock.Now(), 8s);
+}
+
+TEST_F(CloneTiming, AFrameAfterTooLongASilenceComesTooLate) {
+    peer.echo = false;
+    line->Deliver(TransceiverFrame(0xE5, "Orva Inc."), 3s + 500ms);  // 3 s after the clock started
+    EXPECT_EQ(link->ReadFromTransceiver(), CCloneLink::kFailed);
+}
+
+TEST_F(CloneTiming, ReadProgressAdvancesInTensAndCancelEndsTheExchange) {
+    ScriptedUi ui;
+    link->SetProgress(&ui);
+    Bytes blocks;
+    const std::array<std::uint8_t, 36> data{};
+    for (unsigned i = 0; i < 112; ++i) {
+        const Bytes block =
+            TransceiverFrame(0xE4, EncodeBlockPayload(static_cast<std::uint16_t>(i * 36), data));
+        blocks.insert(blocks.end(), block.begin(), block.end());
+    }
+    peer.On(0xE2, Concat({blocks, TransceiverFrame(0xE5, "Orva Inc.")}));
+    EXPECT_EQ(link->ReadFromTransceiver(), 0);
+    EXPECT_EQ(ui.percents, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"status: " + std::string(CloneText(5040)),
+                                                "progress: Cloning", "progress end"}));
+
+    ScriptedUi cancelling;
+    cancelling.cancelAtPercent = 30;
+    link->SetProgress(&cancelling);
+    EXPECT_EQ(link->ReadFromTransceiver(), CCloneLink::kCancelled);
+    EXPECT_EQ(cancelling.percents.back(), 30);
+    EXPECT_FALSE(line->IsOpen());
+}
+
+TEST_F(CloneTiming, WritePausesBeforeItsFirstBlock) {
+    WriteFileBytes(dir.File("clone.icf"), "20470001\r\n#\r\n000001AB\r\n");
+    peer.On(0xE5, TransceiverFrame(0xE6, Bytes{0x00}));
+    EXPECT_EQ(link->WriteToTransceiver(), 0);
+    EXPECT_EQ(clock.sleeps, (std::vector<milliseconds>{200ms, 200ms, 200ms}));
+}
+
+TEST_F(CloneTiming, APortThatCannotBeOpenedSendsNothing) {
+    ScriptedUi ui;
+    link->SetProgress(&ui);
+    line->refuseOpen = true;
+    EXPECT_EQ(link->ReadInformation(), CCloneLink::kPortUnavailable);
+    EXPECT_EQ(link->ReadFromTransceiver(), CCloneLink::kPortUnavailable);
+    EXPECT_TRUE(peer.heard.empty());
+    EXPECT_TRUE(clock.sleeps.empty());
+    EXPECT_EQ(ui.log.back(), "progress end");  // the progress display is gone again
+}
+
+TEST_F(CloneTiming, SignalsForSuccessAndFailure) {
+    link->SignalResult(true);
+    link->SignalResult(false);
+    ASSERT_EQ(tones.signals.size(), 2U);
+    EXPECT_EQ(tones.signals[0],
+              (std::vector<Tone>{{1000, 50ms}, {0, 50ms}, {1000, 50ms}, {0, 500ms}}));
+    EXPECT_EQ(tones.signals[1], (std::vector<Tone>{{500, 400ms},
+                                                   {0, 100ms},
+                                                   {500, 400ms},
+                                                   {0, 100ms},
+                                                   {500, 400ms},
+                                                   {0, 100ms},
+                                                   {500, 400ms},
+                                                   {0, 500ms}}));
+}
+
+}  // namespace
+}  // namespace ql::test

@@ -1,0 +1,92 @@
+// The initial setup's OK and Cancel and what they keep in the settings.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "clone/CCloneLink.h"
+#include "clone/CInitialSetup.h"
+#include "clone/CloneStrings.h"
+#include "clone/TestLines.h"
+#include "model/CMemorySettingsStore.h"
+
+namespace ql::test {
+namespace {
+
+class InitialSetup : public ::testing::Test {
+  protected:
+    InitialSetup() {
+        settings.SetInt("CommPort", "PortNumber", 3);
+        auto made = std::make_unique<MemoryLine>(clock, peer);
+        line = made.get();
+        link.emplace(std::move(made), clock, tones);
+        setup.emplace(*link, settings, ui);
+    }
+    void Identify(const Bytes& payload) {
+        Bytes all{0x20, 0x47, 0x00, 0x01};
+        all.insert(all.end(), payload.begin(), payload.end());
+        peer.On(0xE0, TransceiverFrame(0xE1, all));
+    }
+
+    FakeClock clock;
+    ScriptedPeer peer;
+    RecordingTones tones;
+    ScriptedUi ui;
+    CMemorySettingsStore settings;
+    MemoryLine* line = nullptr;
+    std::optional<CCloneLink> link;
+    std::optional<CInitialSetup> setup;
+};
+
+TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
+    EXPECT_EQ(link->GetPort(), 3U);  // the stored port, given to the link at construction
+    link->SetPort(2);
+    Identify({0x07, 0x21, 'x'});
+    EXPECT_EQ(setup->Ok("DL1ABC  "), 0);
+    EXPECT_EQ(settings.GetInt("SetupInfo", "0000", 0), 1);
+    EXPECT_EQ(settings.GetInt("SetupInfo", "0001", 0), 7);
+    EXPECT_EQ(settings.GetInt("SetupInfo", "0002", 0), 0x21);
+    EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "DL1ABC  ");  // as entered
+    EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 2);
+    EXPECT_EQ(setup->StoredCallSign(), "DL1ABC");
+    EXPECT_TRUE(ui.Report().empty());
+}
+
+TEST_F(InitialSetup, ABlankCallSignIsStoredAsSixBlanksAndALongOneIsCut) {
+    Identify({0x00, 0x00});
+    EXPECT_EQ(setup->Ok("   "), 0);
+    EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
+    EXPECT_EQ(setup->StoredCallSign(), "");
+    setup->Cancel("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "ABCDEFGHIJKLMNOPQRST");
+}
+
+TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
+    EXPECT_EQ(setup->Ok("K1XYZ"), CCloneLink::kFailed);  // nobody answers
+    EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
+    EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
+    EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "K1XYZ");
+    EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 3);
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{"status: " + std::string(CloneText(5029)),
+                                                     "box!: " + std::string(CloneText(5061))}));
+    EXPECT_EQ(tones.signals.at(0).front().hertz, 500U);
+}
+
+TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {
+    Identify({0x05});  // the expansion byte never came
+    EXPECT_EQ(setup->Ok("K1XYZ"), CCloneLink::kFailed);
+    EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
+    EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
+    EXPECT_FALSE(settings.Contains("SetupInfo", "0002"));
+}
+
+TEST_F(InitialSetup, CancelKeepsTheCallSignAndThePort) {
+    setup->Cancel("");
+    EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
+    EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
+    EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 3);
+    EXPECT_TRUE(peer.heard.empty());
+}
+
+}  // namespace
+}  // namespace ql::test

@@ -1,0 +1,81 @@
+#pragma once
+
+// Two far ends for the clone link: an in-memory line on the fake clock, and a real
+// pseudo-terminal served by a thread, both answering through a ScriptedPeer.
+
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "clone/CSerialLine.h"
+#include "clone/CloneFakes.h"
+#include "clone/ScriptedPeer.h"
+
+namespace ql::test {
+
+// Time passes only while the link waits on it: a wait runs the fake clock forward to the
+// next byte due, or by the whole wait when none is.
+class MemoryLine final : public CSerialLine {
+  public:
+    MemoryLine(FakeClock& clock, ScriptedPeer& peer) : clock_(clock), peer_(peer) {}
+
+    bool Open(std::string_view device, unsigned baud) override;
+    void Close() override;
+    [[nodiscard]] bool IsOpen() const override { return open_; }
+    bool Write(std::span<const std::uint8_t> bytes) override;
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
+    bool Flush() override { return open_; }
+    bool WaitReadable(milliseconds timeout) override;
+    [[nodiscard]] std::string LastFailure() const override { return failure_; }
+
+    // Bytes that arrive at a time of the fake clock, whatever the computer does.
+    void Deliver(const Bytes& bytes, milliseconds at);
+
+    bool refuseOpen = false;
+    // How long each answer takes to come back.
+    milliseconds replyDelay{0};
+    int opens = 0;
+
+  private:
+    struct Pending {
+        milliseconds due;
+        std::uint8_t byte;
+    };
+
+    FakeClock& clock_;
+    ScriptedPeer& peer_;
+    std::deque<Pending> pending_;
+    bool open_ = false;
+    std::string failure_;
+};
+
+// A pseudo-terminal whose device the link opens (as a real CComPort) while a thread serves
+// the other side with the peer. The device side is also held open here, so successive
+// opens work.
+class PtyPeer {
+  public:
+    explicit PtyPeer(ScriptedPeer& peer);
+    ~PtyPeer();
+    PtyPeer(const PtyPeer&) = delete;
+    PtyPeer& operator=(const PtyPeer&) = delete;
+
+    [[nodiscard]] const std::string& Device() const { return device_; }
+    // Everything heard from the computer so far.
+    [[nodiscard]] Bytes Heard();
+    // Bytes written to the line from this side (in addition to the peer's answers).
+    void Send(const Bytes& bytes);
+
+  private:
+    void Serve();
+
+    ScriptedPeer& peer_;
+    std::mutex mutex_;
+    int master_ = -1;
+    int slave_ = -1;
+    int stop_[2] = {-1, -1};
+    std::string device_;
+    std::thread thread_;
+};
+
+}  // namespace ql::test
