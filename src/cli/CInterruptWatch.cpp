@@ -3,7 +3,7 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
-#include "clone/RetryOnEintr.h"
+#include "datafile/RetryOnEintr.h"
 
 namespace ql::cli {
 

@@ -17,7 +17,7 @@
 #include <linux/serial.h>
 #endif
 
-#include "clone/RetryOnEintr.h"
+#include "datafile/RetryOnEintr.h"
 #include "datafile/SystemError.h"
 
 namespace ql {

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "clone/RetryOnEintr.h"
+#include "datafile/RetryOnEintr.h"
 
 namespace ql::sim {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "clone/RetryOnEintr.h"
 #include "datafile/IcfFile.h"
+#include "datafile/RetryOnEintr.h"
 #include "datafile/SystemError.h"
 #include "model/FactoryImage.h"
 #include "sim/CPacedOutput.h"
