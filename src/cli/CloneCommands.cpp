@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/CAlsaTonePlayer.h"
 #include "app/CQtSettingsStore.h"
 #include "cli/CInterruptWatch.h"
 #include "cli/CTerminalCloneUi.h"
@@ -199,7 +200,10 @@ int RunCloneCommand(const std::vector<std::string>& args) {
 
     CQtSettingsStore settings;
     CMonotonicClock clock;
-    CSilentTones tones;
+    // The result tones sound for someone at a terminal, not for a script or a pipe.
+    CAlsaTonePlayer alsaTones;
+    CSilentTones silentTones;
+    CTonePlayer& tones = terminal ? static_cast<CTonePlayer&>(alsaTones) : silentTones;
     CCloneLink link(std::make_unique<CComPort>(), clock, tones);
     link.SetExpectedBlocks(kExpectedBlocks);
     CTerminalCloneUi ui(std::cerr, terminal, interrupts ? &*interrupts : nullptr);
