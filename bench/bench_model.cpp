@@ -1,0 +1,123 @@
+// Timings of the radio data model at the places the user interface leans on: a single query,
+// the rebuild, one list rebuild of 106 rows, and a data file saved and read back.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "model/C7400RadioData.h"
+#include "model/CMemorySettingsStore.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A radio data object on USA-A with all 198 memory channels in use and named.
+class FullRadio {
+  public:
+    FullRadio() {
+        radio_.Reset();
+        for (const char* band : {"144", "430"}) {
+            const int base = band[0] == '1' ? 144000 : 432000;
+            for (int n = 1; n <= 99; ++n) {
+                const int khz = base + 20 * n;
+                char command[160];
+                std::snprintf(command, sizeof command,
+                              "CH.MCH_%s.%d.ALL=APPEAR=ON\tFREQUENCY=%d.%03d0\tNAME=CH%02d-%s\t"
+                              "TONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-",
+                              band, n, khz / 1000, khz % 1000, n, band);
+                radio_.Command(command);
+            }
+        }
+        radio_.Command("HEAL");
+    }
+    ql::C7400RadioData& operator*() { return radio_; }
+    ql::C7400RadioData* operator->() { return &radio_; }
+
+  private:
+    ql::CMemorySettingsStore settings_;
+    ql::C7400RadioData radio_{settings_};
+};
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "ql-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) ::abort();
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    [[nodiscard]] const fs::path& Path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+void BM_CommonQuery(benchmark::State& state) {
+    FullRadio radio;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(radio->Command("COMMON.BEEP"));
+    }
+}
+BENCHMARK(BM_CommonQuery);
+
+void BM_HealFull(benchmark::State& state) {
+    FullRadio radio;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(radio->Command("HEAL"));
+    }
+}
+BENCHMARK(BM_HealFull)->Unit(benchmark::kMicrosecond);
+
+void BM_ChannelListRebuild(benchmark::State& state) {
+    static const char* const kItems[] = {"APPEAR",
+                                         "FREQUENCY",
+                                         "ISLEGAL",
+                                         "DUPLEX_SELECTION",
+                                         "REPEATER_FREQUENCY",
+                                         "NAME",
+                                         "TONE_SELECTION",
+                                         "REPEATER_TONE_FREQUENCY",
+                                         "TSQL_FREQUENCY",
+                                         "SKIP",
+                                         "TUNING_STEP_SELECTION",
+                                         "MODE"};
+    FullRadio radio;
+    radio->SetCurrentBand(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        for (unsigned row = 1; row <= 106; ++row) {
+            const std::string prefix = radio->ChannelPath(row);
+            for (const char* item : kItems) {
+                benchmark::DoNotOptimize(radio->Command(prefix + item));
+            }
+        }
+    }
+}
+BENCHMARK(BM_ChannelListRebuild)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_IcfSaveLoad(benchmark::State& state) {
+    FullRadio radio;
+    TempFolder folder;
+    const std::string file = (folder.Path() / "bench.icf").string();
+    std::string save = "FILE.SAVE.\"";
+    save += file;
+    save += '"';
+    std::string load = "FILE.LOAD.\"";
+    load += file;
+    load += '"';
+    for (auto _ : state) {
+        if (radio->Command(save) != "OK" || radio->Command(load) != "OK") {
+            state.SkipWithError("the data file could not be saved or loaded");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_IcfSaveLoad)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

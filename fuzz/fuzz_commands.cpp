@@ -1,0 +1,115 @@
+// Arbitrary command texts, one per line, to a radio data object that holds a full data set.
+// File commands are kept, but their path always points into a private temporary folder.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "model/C7400RadioData.h"
+#include "model/CMemorySettingsStore.h"
+#include "model/TextOps.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kMaxCommands = 64;
+constexpr std::size_t kMaxCommandLength = 4096;
+
+struct Workspace {
+    fs::path dir;
+    fs::path full;     // the full data set every input starts from
+    fs::path scratch;  // where the input's own file commands go
+    ql::CMemorySettingsStore settings;
+    ql::C7400RadioData radio{settings};
+
+    Workspace() {
+        std::string pattern = (fs::temp_directory_path() / "ql-fuzz-cmd-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) ::abort();
+        dir = pattern;
+        full = dir / "full.icf";
+        scratch = dir / "scratch.icf";
+        radio.Reset();
+        for (const char* band : {"144", "430"}) {
+            const int base = band[0] == '1' ? 144000 : 432000;
+            for (int n = 1; n <= 99; ++n) {
+                const int khz = base + 20 * n;
+                char command[160];
+                std::snprintf(command, sizeof command,
+                              "CH.MCH_%s.%d.ALL=APPEAR=ON\tFREQUENCY=%d.%03d0\tNAME=M%02d", band, n,
+                              khz / 1000, khz % 1000, n);
+                radio.Command(command);
+            }
+        }
+        radio.Command("DTMF.0=0123456789ABCDEF");
+        if (radio.Command(Quoted("FILE.SAVE.", full)) != "OK") ::abort();
+    }
+    ~Workspace() {
+        std::error_code ignored;
+        fs::remove_all(dir, ignored);
+    }
+
+    static std::string Quoted(std::string_view prefix, const fs::path& path) {
+        return std::string(prefix) + '"' + path.string() + '"';
+    }
+
+    // Back to version 0 and the full data set.
+    void Restore() {
+        radio.Command("MODEL.COUNTRY.ByNumber=0");
+        radio.Command("MODEL.EXPAND.ByNumber=0");
+        if (radio.Command(Quoted("FILE.LOAD.", full)) != "OK") ::abort();
+    }
+};
+
+Workspace& Space() {
+    static Workspace space;  // removes its folder when the run ends
+    return space;
+}
+
+// A "FILE" command keeps its words up to the first double quote; the path is replaced.
+std::string Confine(std::string_view command, const fs::path& scratch) {
+    if (!ql::EqualsNoCase(ql::Field(ql::Field(command, '=', 0), '.', 0), "FILE")) {
+        return std::string(command);
+    }
+    std::string text(command.substr(0, command.find('"')));
+    std::erase(text, '/');
+    std::erase(text, '\\');
+    return Workspace::Quoted(text, scratch);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Workspace& space = Space();
+    space.Restore();
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::size_t start = 0;
+    for (int count = 0; count < kMaxCommands && start <= input.size(); ++count) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string_view::npos) end = input.size();
+        const std::string_view line = input.substr(start, std::min(end - start, kMaxCommandLength));
+        start = end + 1;
+        std::string command = Confine(line, space.scratch);
+        if (!line.empty() && line[0] == '@') {
+            // "@N.ITEM": the list view's way, through the channel path of row N; bit 16 of
+            // N selects the band.
+            const auto n = static_cast<unsigned>(ql::ScanDecimal(line.substr(1)).value_or(0));
+            space.radio.SetCurrentBand(static_cast<int>((n >> 16) & 1));
+            command = space.radio.ChannelPath(n & 0xFFFF) + std::string(ql::Tail(line, '.', 1));
+        }
+        const std::string result = space.radio.Command(command);
+        if (result.size() > 1u << 16) ::abort();  // answers are short texts
+    }
+    // The object must still answer sensibly after whatever came.
+    if (space.radio.Command("HEAL") != "OK") ::abort();
+    const std::string flag = space.radio.Command("EDIT_FLAG");
+    if (flag != "ON" && flag != "OFF") ::abort();
+    return 0;
+}
