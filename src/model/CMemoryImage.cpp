@@ -29,6 +29,11 @@ void CMemoryImage::WriteBit(std::int32_t pos, int bit, bool flag) {
 }
 
 std::uint16_t CMemoryImage::ReadBits(std::int32_t pos, int startBit, int width) const {
+    // A field inside one byte of the image: one shift and mask.
+    if (Inside(pos) && startBit >= 0 && startBit <= 7 && width >= 1 && width <= startBit + 1) {
+        const unsigned byte = bytes_[static_cast<std::size_t>(pos)];
+        return static_cast<std::uint16_t>((byte >> (startBit + 1 - width)) & ((1U << width) - 1));
+    }
     unsigned value = 0;
     int bit = startBit;
     for (int i = 0; i < std::min(width, 16); ++i) {
@@ -42,6 +47,13 @@ std::uint16_t CMemoryImage::ReadBits(std::int32_t pos, int startBit, int width) 
 }
 
 void CMemoryImage::WriteBits(std::int32_t pos, int startBit, int width, unsigned value) {
+    if (Inside(pos) && startBit >= 0 && startBit <= 7 && width >= 1 && width <= startBit + 1) {
+        const int shift = startBit + 1 - width;
+        const unsigned mask = ((1U << width) - 1) << shift;
+        auto& byte = bytes_[static_cast<std::size_t>(pos)];
+        byte = static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
+        return;
+    }
     width = std::min(width, 16);
     int bit = startBit;
     for (int i = width - 1; i >= 0; --i) {
