@@ -52,6 +52,15 @@ int CCloneOperations::CheckVersion() const {
     return 0;
 }
 
+int CCloneOperations::Identify() {
+    int result = 0;
+    {
+        const CWaitCursor wait(ui_);
+        result = link_.ReadInformation();
+    }
+    return result == 0 ? CheckVersion() : result;
+}
+
 void CCloneOperations::AdoptModel() {
     link_.SetModel(radio_.GetIdentity().modelCode);
     link_.SetRevision(radio_.GetIdentity().revision);
@@ -65,12 +74,7 @@ std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
     }
     const CProgressScope scope(link_, ui_);
     link_.SetFile(cloneFile_);
-    int result = 0;
-    {
-        const CWaitCursor wait(ui_);
-        result = link_.ReadInformation();
-    }
-    if (result == 0) result = CheckVersion();
+    int result = Identify();
     if (result == 0) {
         AdoptModel();
         {
@@ -91,12 +95,7 @@ std::optional<int> CCloneOperations::CloneOut() {
     if (!ui_.ConfirmOkCancel(CloneText(text_id::kWriteToTransceiver))) return std::nullopt;
     const CProgressScope scope(link_, ui_);
     link_.SetFile(cloneFile_);
-    int result = 0;
-    {
-        const CWaitCursor wait(ui_);
-        result = link_.ReadInformation();
-    }
-    if (result == 0) result = CheckVersion();
+    int result = Identify();
     if (result == 0) {
         AdoptModel();
         const CWaitCursor wait(ui_);
@@ -110,12 +109,7 @@ std::optional<int> CCloneOperations::CloneOut() {
 }
 
 int CCloneOperations::CloneInformation() {
-    int result = 0;
-    {
-        const CWaitCursor wait(ui_);
-        result = link_.ReadInformation();
-    }
-    if (result == 0) result = CheckVersion();
+    int result = Identify();
     if (result == 0) {
         AdoptModel();
         link_.SignalResult(true);

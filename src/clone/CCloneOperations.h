@@ -31,6 +31,9 @@ class CCloneOperations {
     // 0 when the identification last read matches the data set's identity record in
     // model code, revision, version and expansion; else 85 or 90.
     [[nodiscard]] int CheckVersion() const;
+    // Reads the identification and checks it against the own record: 0, 85, 90 or the
+    // exchange's failure.
+    int Identify();
 
   private:
     enum class Command { kIn, kOut, kInformation };
