@@ -57,7 +57,9 @@ int WriteReplacing(const std::filesystem::path& path, const std::string& text) {
 
 DataFileResult OpenDataFile(CRadioData& radio, const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Failure("CANNOT_OPEN_FILE", DescribeFailure(path.string(), errno));
+    if (!in)
+        return Failure("CANNOT_OPEN_FILE",
+                       DescribeFailure(path.string(), errno) + " (CANNOT_OPEN_FILE)");
     std::string result = radio.ArchiveLoad(in);
     if (result != "OK") {
         return Failure(
@@ -75,7 +77,8 @@ DataFileResult SaveDataFile(CRadioData& radio, const std::filesystem::path& path
     if (const int error = WriteReplacing(path, archive.str()); error != 0) {
         // The file on disk is as it was; the data set still needs saving.
         radio.SetModified(true);
-        return Failure("CANNOT_OPEN_FILE", DescribeFailure(path.string(), error));
+        return Failure("CANNOT_OPEN_FILE",
+                       DescribeFailure(path.string(), error) + " (CANNOT_OPEN_FILE)");
     }
     return {true, "OK", {}};
 }

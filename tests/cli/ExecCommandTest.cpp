@@ -71,6 +71,7 @@ TEST(Exec, AFailedLoadNamesTheFileAndTheReaderResult) {
     const ExecRun missing = Exec({"--load", dir.File("none.icf").string()});
     EXPECT_EQ(missing.status, 3);
     EXPECT_NE(missing.err.find("none.icf"), std::string::npos);
+    EXPECT_NE(missing.err.find("CANNOT_OPEN_FILE"), std::string::npos) << missing.err;
 }
 
 TEST(Exec, AFailedSaveLeavesTheOldFileWhole) {
