@@ -268,10 +268,12 @@ std::string CChannel::HandleItem(std::string_view left, std::string_view value, 
             // A list of item assignments separated by TAB, up to the first empty one. An
             // "ALL" inside it is skipped, so a value cannot nest without end.
             if (allowAll && !value.empty()) {
-                for (int n = 0;; ++n) {
-                    const std::string_view piece = Field(value, '\t', n);
+                std::string_view rest = value;
+                for (;;) {
+                    const std::string_view piece = Field(rest, '\t', 0);
                     if (piece.empty()) break;
                     HandleItem(Field(piece, '=', 0), Tail(piece, '=', 1), false);
+                    rest = Tail(rest, '\t', 1);
                 }
             }
             return allowAll ? AllText() : std::string();

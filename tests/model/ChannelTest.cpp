@@ -93,6 +93,24 @@ TEST(ChannelItems, AllAnswersTwelveItemsAndAssignsByTabs) {
     EXPECT_EQ(radio("CH.MCH_144.2.ALL"), answer);
 }
 
+TEST(ChannelItems, AllInsideAllIsSkippedAndLongListsAreTakenWhole) {
+    TestRadio radio;
+    // An ALL piece inside an ALL value does nothing, so no value can nest without end.
+    std::string nested = "CH.MCH_144.4.ALL=";
+    for (int i = 0; i < 20000; ++i) nested += "ALL=";
+    nested += "NAME=DEEP";
+    EXPECT_EQ(radio(nested).find("NAME=DEEP"), std::string::npos);
+    const std::string answer = radio("CH.MCH_144.4.ALL=ALL=NAME=X\tNAME=OK");
+    EXPECT_EQ(answer, radio("CH.MCH_144.4.ALL"));
+    EXPECT_EQ(radio("CH.MCH_144.4.NAME"), "OK      ");
+
+    // Every piece of a long list is applied in order; the last one wins.
+    std::string list = "CH.MCH_144.4.ALL=";
+    for (int i = 0; i < 50000; ++i) list += (i % 2 == 0) ? "SKIP=SKIP\t" : "SKIP=OFF\t";
+    list += "SKIP=PROGRAM_SKIP";
+    EXPECT_NE(radio(list).find("SKIP=PROGRAM_SKIP"), std::string::npos);
+}
+
 TEST(ChannelItems, FrequencyTextsAndNumbers) {
     TestRadio radio;
     const std::pair<const char*, const char*> cases[] = {{"145.5", "145.5000"},
