@@ -27,11 +27,11 @@ test: test-unit test-sanitize test-fuzz
 test-unit: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
-# The model and data file tests once more under AddressSanitizer and UBSan.
+# Every test once more under AddressSanitizer and UBSan (the benchmarks are left out).
 test-sanitize: deps
-	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQL_CORE_ONLY=ON -DQL_SANITIZE=ON
-	cmake --build $(BUILD_ASAN) -j $(JOBS) --target ql7400-model-tests ql7400-datafile-tests
-	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS) -L 'model|datafile'
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQL_CORE_ONLY=OFF -DQL_SANITIZE=ON -DQL_BENCH=OFF
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
 fuzz: deps
 	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_FUZZ=ON \
