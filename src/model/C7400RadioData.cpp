@@ -29,11 +29,9 @@ C7400RadioData::~C7400RadioData() {
 }
 
 void C7400RadioData::InitIdentity() {
-    identity_ = CIdentityRecord{};
+    CRadioData::InitIdentity();
     identity_.modelCode = kModelCode;
     identity_.revision = kRevision;
-    identity_.payloadLength = 19;
-    for (std::size_t i = 0; i < 19; ++i) identity_.payload[i] = ' ';
     int version = 0;
     int expansion = 0;
     if (settings_.GetInt(kSetup, "0000", 0) != 0) {

@@ -96,13 +96,7 @@ void CChannel::Decode(const CMemoryImage& image) {
     repeaterTone_.SetNumber(image.ReadBits(b + 5, 7, 6));
     squelchTone_.SetNumber(image.ReadBits(b + 5, 1, 6));
     offset_.SetHz(DecodeOffset(image, b + 6));
-    if (locator_.HasName()) {
-        std::array<std::uint8_t, 8> bytes{};
-        image.CopyOut(b + 9, bytes);
-        std::size_t used = 0;
-        while (used < bytes.size() && bytes[used] != 0) ++used;
-        name_.SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), used));
-    }
+    if (locator_.HasName()) name_.SetText(image.ReadText(b + 9, 8));
     decoded_ = true;
 }
 
@@ -119,14 +113,7 @@ void CChannel::Encode(CMemoryImage& image) const {
     image.WriteBits(b + 5, 7, 6, static_cast<unsigned>(repeaterTone_.Number()));
     image.WriteBits(b + 5, 1, 6, static_cast<unsigned>(squelchTone_.Number()));
     EncodeOffset(image, b + 6, offset_.Hz());
-    if (locator_.HasName()) {
-        const std::string& name = name_.Text();
-        for (std::int32_t i = 0; i < 8; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            image.WriteByte(b + 9 + i,
-                            at < name.size() ? static_cast<unsigned char>(name[at]) : ' ');
-        }
-    }
+    if (locator_.HasName()) image.WriteText(b + 9, name_.Text(), 8);
 }
 
 void CChannel::Synchronise(CMemoryImage& image) {

@@ -221,6 +221,13 @@ void CCommonSettings::BuildLists(int version) {
     SetEntries(coded(RfPower), Entries<4>{{{"LOW", 0}, {"MID-L", 1}, {"MID-H", 2}, {"HIGH", 3}}});
 }
 
+std::string CCommonSettings::RemoteCode::Handle(QueryForm /*form*/, std::string_view text) {
+    if (!text.empty()) {
+        if (const auto n = ScanDecimal(text)) value = *n;
+    }
+    return std::to_string(value);
+}
+
 std::string CCommonSettings::Handle(std::string_view command) {
     const std::string_view path = Field(command, '=', 0);
     if (!EqualsNoCase(Field(path, '.', 0), "COMMON")) return {};
@@ -233,22 +240,8 @@ std::string CCommonSettings::Handle(std::string_view command) {
 
     const QueryForm form = FormOf(Tail(rest, '.', 1));
     const std::string_view value = Field(command, '=', 1);
-    Slot& slot = slots_[index];
-    if (auto* remote = std::get_if<RemoteCode>(&slot)) {
-        if (!value.empty()) {
-            if (const auto n = ScanDecimal(value)) remote->value = *n;
-        }
-        return std::to_string(remote->value);
-    }
-    return std::visit(
-        [form, value](auto& setting) -> std::string {
-            if constexpr (std::is_same_v<std::decay_t<decltype(setting)>, RemoteCode>) {
-                return {};
-            } else {
-                return setting.Handle(form, value);
-            }
-        },
-        slot);
+    return std::visit([form, value](auto& setting) { return setting.Handle(form, value); },
+                      slots_[index]);
 }
 
 void CCommonSettings::Decode(const CMemoryImage& image) {
@@ -269,16 +262,9 @@ void CCommonSettings::Decode(const CMemoryImage& image) {
                 std::get<CCodedSetting>(slot).SetCode(
                     image.ReadBits(item.pos, item.startBit, item.width));
                 break;
-            case Kind::Text: {
-                std::array<std::uint8_t, 16> bytes{};
-                const auto length = static_cast<std::size_t>(item.width);
-                image.CopyOut(item.pos, std::span(bytes.data(), length));
-                std::size_t used = 0;
-                while (used < length && bytes[used] != 0) ++used;
-                std::get<CTextSetting>(slot).SetText(
-                    std::string_view(reinterpret_cast<const char*>(bytes.data()), used));
+            case Kind::Text:
+                std::get<CTextSetting>(slot).SetText(image.ReadText(item.pos, item.width));
                 break;
-            }
             case Kind::Remote:
                 std::get<RemoteCode>(slot).value =
                     image.ReadBits(item.pos, item.startBit, item.width);
@@ -313,15 +299,9 @@ void CCommonSettings::Encode(CMemoryImage& image) const {
                 image.WriteBits(item.pos, item.startBit, item.width,
                                 std::get<CCodedSetting>(slot).Code());
                 break;
-            case Kind::Text: {
-                const std::string& text = std::get<CTextSetting>(slot).Text();
-                for (int c = 0; c < item.width; ++c) {
-                    const auto at = static_cast<std::size_t>(c);
-                    image.WriteByte(item.pos + c,
-                                    at < text.size() ? static_cast<unsigned char>(text[at]) : ' ');
-                }
+            case Kind::Text:
+                image.WriteText(item.pos, std::get<CTextSetting>(slot).Text(), item.width);
                 break;
-            }
             case Kind::Remote:
                 image.WriteBits(item.pos, item.startBit, item.width,
                                 static_cast<unsigned>(std::get<RemoteCode>(slot).value) & 0xFFFU);

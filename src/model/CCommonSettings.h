@@ -13,6 +13,7 @@
 #include "model/CRangeSetting.h"
 #include "model/CRangeValueList.h"
 #include "model/CTextSetting.h"
+#include "model/QueryForm.h"
 
 namespace ql {
 
@@ -36,8 +37,10 @@ class CCommonSettings {
     void SetDecoded(bool decoded) { decoded_ = decoded; }
 
   private:
+    // The sub-band remote password: a number taken and answered in decimal, whatever the form.
     struct RemoteCode {
         std::int32_t value = 0;
+        std::string Handle(QueryForm form, std::string_view text);
     };
     using Slot = std::variant<CRangeSetting, CCodedSetting, CTextSetting, RemoteCode>;
 

@@ -99,3 +99,22 @@ bool CMemoryImage::CopyIn(std::int32_t pos, std::span<const std::uint8_t> source
 }
 
 }  // namespace ql
+
+namespace ql {
+
+std::string CMemoryImage::ReadText(std::int32_t pos, std::int32_t length) const {
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    if (!CopyOut(pos, std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size())))
+        return {};
+    text.resize(std::min(text.find('\0'), text.size()));
+    return text;
+}
+
+void CMemoryImage::WriteText(std::int32_t pos, std::string_view text, std::int32_t length) {
+    for (std::int32_t i = 0; i < length; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        WriteByte(pos + i, at < text.size() ? static_cast<unsigned char>(text[at]) : ' ');
+    }
+}
+
+}  // namespace ql

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace ql {
@@ -36,6 +38,11 @@ class CMemoryImage {
     // Both copies move nothing unless the first and the last position are inside.
     bool CopyOut(std::int32_t pos, std::span<std::uint8_t> destination) const;
     bool CopyIn(std::int32_t pos, std::span<const std::uint8_t> source);
+
+    // length characters from pos, cut at the first zero byte ("" when outside the image).
+    [[nodiscard]] std::string ReadText(std::int32_t pos, std::int32_t length) const;
+    // Exactly length characters of text from pos, padded with blanks.
+    void WriteText(std::int32_t pos, std::string_view text, std::int32_t length);
 
     [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
