@@ -38,13 +38,13 @@ fuzz: deps
 	  -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)
 
-# Each fuzz target for a short while, from its seed corpus.
+# Each fuzz target for a short while, from its seed corpus, inside the fuzz build folder.
 test-fuzz: fuzz
-	@for f in $(BUILD_FUZZ)/bin/fuzz_*; do \
-	  name=$$(basename $$f); corpus=$(BUILD_FUZZ)/corpus/$$name; mkdir -p $$corpus; \
+	@cd $(BUILD_FUZZ) && for f in bin/fuzz_*; do \
+	  name=$$(basename $$f); mkdir -p corpus/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 \
-	    $$corpus fuzz/seeds/$$name 2>$(BUILD_FUZZ)/$$name.log || { tail -40 $(BUILD_FUZZ)/$$name.log; exit 1; }; \
+	  ./$$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 \
+	    corpus/$$name $(CURDIR)/fuzz/seeds/$$name 2>$$name.log || { tail -40 $$name.log; exit 1; }; \
 	done; echo "fuzz targets: no crash"
 
 bench: build

@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (end == std::string_view::npos) end = input.size();
         const std::string_view line = input.substr(start, std::min(end - start, kMaxCommandLength));
         start = end + 1;
-        std::string command = Confine(line, space.scratch);
+        std::string command(line);
         if (!line.empty() && line[0] == '@') {
             // "@N.ITEM": the list view's way, through the channel path of row N; bit 16 of
             // N selects the band.
@@ -104,6 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             space.radio.SetCurrentBand(static_cast<int>((n >> 16) & 1));
             command = space.radio.ChannelPath(n & 0xFFFF) + std::string(ql::Tail(line, '.', 1));
         }
+        // Confined last, so that no way of building a command reaches a file outside.
+        command = Confine(command, space.scratch);
         const std::string result = space.radio.Command(command);
         if (result.size() > 1u << 16) ::abort();  // answers are short texts
     }
