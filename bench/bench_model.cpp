@@ -10,6 +10,7 @@
 
 #include "model/C7400RadioData.h"
 #include "model/CMemorySettingsStore.h"
+#include "support/FullDataSet.h"
 
 namespace {
 
@@ -20,18 +21,7 @@ class FullRadio {
   public:
     FullRadio() {
         radio_.Reset();
-        for (const char* band : {"144", "430"}) {
-            const int base = band[0] == '1' ? 144000 : 432000;
-            for (int n = 1; n <= 99; ++n) {
-                const int khz = base + 20 * n;
-                char command[160];
-                std::snprintf(command, sizeof command,
-                              "CH.MCH_%s.%d.ALL=APPEAR=ON\tFREQUENCY=%d.%03d0\tNAME=CH%02d-%s\t"
-                              "TONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-",
-                              band, n, khz / 1000, khz % 1000, n, band);
-                radio_.Command(command);
-            }
-        }
+        ql::test::FillAllMemoryChannels(radio_, "\tTONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-");
         radio_.Command("HEAL");
     }
     ql::C7400RadioData& operator*() { return radio_; }

@@ -15,6 +15,7 @@
 #include "model/C7400RadioData.h"
 #include "model/CMemorySettingsStore.h"
 #include "model/TextOps.h"
+#include "support/FullDataSet.h"
 
 namespace {
 
@@ -37,17 +38,7 @@ struct Workspace {
         full = dir / "full.icf";
         scratch = dir / "scratch.icf";
         radio.Reset();
-        for (const char* band : {"144", "430"}) {
-            const int base = band[0] == '1' ? 144000 : 432000;
-            for (int n = 1; n <= 99; ++n) {
-                const int khz = base + 20 * n;
-                char command[160];
-                std::snprintf(command, sizeof command,
-                              "CH.MCH_%s.%d.ALL=APPEAR=ON\tFREQUENCY=%d.%03d0\tNAME=M%02d", band, n,
-                              khz / 1000, khz % 1000, n);
-                radio.Command(command);
-            }
-        }
+        ql::test::FillAllMemoryChannels(radio);
         radio.Command("DTMF.0=0123456789ABCDEF");
         if (radio.Command(Quoted("FILE.SAVE.", full)) != "OK") ::abort();
     }

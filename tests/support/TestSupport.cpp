@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "support/FullDataSet.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -347,17 +349,7 @@ CMemoryImage TestRadio::SavedImage(const TempDir& dir) {
 }
 
 void TestRadio::FillAllMemoryChannels() {
-    for (const char* band : {"144", "430"}) {
-        const int baseKHz = band[0] == '1' ? 144000 : 432000;
-        for (int n = 1; n <= 99; ++n) {
-            const int khz = baseKHz + 20 * n;
-            char command[160];
-            std::snprintf(command, sizeof command,
-                          "CH.MCH_%s.%d.ALL=APPEAR=ON\tFREQUENCY=%d.%03d0\tNAME=CH%02d-%s", band, n,
-                          khz / 1000, khz % 1000, n, band);
-            (*this)(command);
-        }
-    }
+    test::FillAllMemoryChannels(Data());
     (*this)("HEAL");
 }
 
