@@ -43,3 +43,27 @@ void CQtSettingsStore::SetString(std::string_view section, std::string_view key,
 }
 
 }  // namespace ql
+
+namespace ql {
+
+std::vector<std::uint8_t> CQtSettingsStore::GetBytes(std::string_view section,
+                                                     std::string_view key) const {
+    const QByteArray bytes = settings_.value(KeyPath(section, key)).toByteArray();
+    return {bytes.begin(), bytes.end()};
+}
+
+void CQtSettingsStore::SetBytes(std::string_view section, std::string_view key,
+                                std::span<const std::uint8_t> value) {
+    settings_.setValue(KeyPath(section, key),
+                       QByteArray(reinterpret_cast<const char*>(value.data()),
+                                  static_cast<qsizetype>(value.size())));
+}
+
+bool CQtSettingsStore::Flush(std::string& error) {
+    settings_.sync();
+    if (settings_.status() == QSettings::NoError) return true;
+    error = settings_.fileName().toStdString() + ": the settings could not be written";
+    return false;
+}
+
+}  // namespace ql

@@ -18,6 +18,11 @@ class CQtSettingsStore final : public CSettingsStore {
     [[nodiscard]] std::string GetString(std::string_view section, std::string_view key,
                                         std::string_view fallback) const override;
     void SetString(std::string_view section, std::string_view key, std::string_view value) override;
+    [[nodiscard]] std::vector<std::uint8_t> GetBytes(std::string_view section,
+                                                     std::string_view key) const override;
+    void SetBytes(std::string_view section, std::string_view key,
+                  std::span<const std::uint8_t> value) override;
+    [[nodiscard]] bool Flush(std::string& error) override;
 
   private:
     mutable QSettings settings_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "model/CSettingsStore.h"
 
@@ -18,12 +19,17 @@ class CMemorySettingsStore final : public CSettingsStore {
     [[nodiscard]] std::string GetString(std::string_view section, std::string_view key,
                                         std::string_view fallback) const override;
     void SetString(std::string_view section, std::string_view key, std::string_view value) override;
+    [[nodiscard]] std::vector<std::uint8_t> GetBytes(std::string_view section,
+                                                     std::string_view key) const override;
+    void SetBytes(std::string_view section, std::string_view key,
+                  std::span<const std::uint8_t> value) override;
+    [[nodiscard]] bool Flush(std::string& error) override;
 
     [[nodiscard]] bool Contains(std::string_view section, std::string_view key) const;
 
   private:
     using Key = std::pair<std::string, std::string>;
-    std::map<Key, std::variant<int, std::string>, std::less<>> values_;
+    std::map<Key, std::variant<int, std::string, std::vector<std::uint8_t>>, std::less<>> values_;
 };
 
 }  // namespace ql

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ql {
 
@@ -21,6 +24,14 @@ class CSettingsStore {
                                                 std::string_view fallback) const = 0;
     virtual void SetString(std::string_view section, std::string_view key,
                            std::string_view value) = 0;
+    // Opaque bytes (a window's toolbar state); empty when missing.
+    [[nodiscard]] virtual std::vector<std::uint8_t> GetBytes(std::string_view section,
+                                                             std::string_view key) const = 0;
+    virtual void SetBytes(std::string_view section, std::string_view key,
+                          std::span<const std::uint8_t> value) = 0;
+    // Writes what was set to permanent storage. False, with the cause in error, when the
+    // values could not be stored.
+    [[nodiscard]] virtual bool Flush(std::string& error) = 0;
 };
 
 }  // namespace ql
