@@ -46,10 +46,10 @@ void C7400RadioData::InitIdentity() {
 }
 
 int C7400RadioData::ApplyIdentity(const CIdentityRecord& record) {
-    Command("MODEL.COUNTRY.ByNumber=" +
-            std::to_string(record.PayloadByte(CIdentityRecord::kVersionByte)));
-    Command("MODEL.EXPAND.ByNumber=" +
-            std::to_string(record.PayloadByte(CIdentityRecord::kExpansionByte)));
+    Internal("MODEL.COUNTRY.ByNumber=" +
+             std::to_string(record.PayloadByte(CIdentityRecord::kVersionByte)));
+    Internal("MODEL.EXPAND.ByNumber=" +
+             std::to_string(record.PayloadByte(CIdentityRecord::kExpansionByte)));
     return 1;
 }
 

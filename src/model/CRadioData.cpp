@@ -31,17 +31,23 @@ CRadioData::~CRadioData() {
 void CRadioData::Reset() {
     InitIdentity();
     ApplyIdentity(identity_);
-    Command("INITIALIZE");
-    Command("FILE.SAVE." + Quoted(tempFile_));
+    Internal("INITIALIZE");
+    Internal("FILE.SAVE." + Quoted(tempFile_));
     SetModified(false);
 }
 
 std::string CRadioData::Command(std::string_view text) {
+    std::string answer = rig_->Dispatch(text);
+    if (observer_) observer_(text, answer);
+    return answer;
+}
+
+std::string CRadioData::Internal(std::string_view text) {
     return rig_->Dispatch(text);
 }
 
 std::string CRadioData::ArchiveStore(std::ostream& archive) {
-    std::string result = Command("FILE.SAVE." + Quoted(tempFile_));
+    std::string result = Internal("FILE.SAVE." + Quoted(tempFile_));
     if (result != "OK") return result;
     std::ifstream in(tempFile_, std::ios::binary);
     if (!in) return "CANNOT_OPEN_FILE";
@@ -68,19 +74,19 @@ std::string CRadioData::ArchiveLoad(std::istream& archive) {
         }
         if (!out.flush()) return "CANNOT_OPEN_FILE";
     }
-    std::string result = Command("FILE.LOAD." + Quoted(tempFile_));
+    std::string result = Internal("FILE.LOAD." + Quoted(tempFile_));
     if (result != "OK") return result;
-    Command("HEAL");
+    Internal("HEAL");
     SetModified(false);
     return "OK";
 }
 
 bool CRadioData::IsModified() {
-    return Command("EDIT_FLAG") == "ON";
+    return Internal("EDIT_FLAG") == "ON";
 }
 
 void CRadioData::SetModified(bool modified) {
-    Command(modified ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
+    Internal(modified ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
 }
 
 int CRadioData::ApplyIdentity(const CIdentityRecord& /*record*/) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/CIdentityRecord.h"
 
@@ -27,7 +29,15 @@ class CRadioData {
     virtual void Reset();
 
     // Runs one command text and returns its result text ("" when no handler took it).
+    // The command observer sees each text and its answer.
     virtual std::string Command(std::string_view text);
+
+    // Called with every command text sent through Command and its answer, after the
+    // command ran. The object's own bookkeeping (reset, modified state, identity, archive
+    // load and store) does not pass through it; the clone file's load, heal and safety save
+    // do, since they are what the clone commands send.
+    using CommandObserver = std::function<void(std::string_view text, std::string_view answer)>;
+    void SetCommandObserver(CommandObserver observer) { observer_ = std::move(observer); }
 
     // Archive load: reads the lines of a data file from archive. Returns "OK", or the
     // reader's result text, in which case the data set is unchanged.
@@ -55,11 +65,15 @@ class CRadioData {
     [[nodiscard]] const std::filesystem::path& TemporaryDataFile() const { return tempFile_; }
 
   protected:
+    // Runs a command text without the observer: the object's own bookkeeping.
+    std::string Internal(std::string_view text);
+
     CIdentityRecord identity_;
 
   private:
     std::unique_ptr<C7400Rig> rig_;
     std::filesystem::path tempFile_;
+    CommandObserver observer_;
 };
 
 }  // namespace ql

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <streambuf>
 #include <tuple>
+#include <vector>
 
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
@@ -176,6 +177,37 @@ TEST(RadioData, TemporaryDataFileLivesWithTheObject) {
     EXPECT_TRUE(std::filesystem::exists(file));
     radio.Recreate();
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(RadioData, ObserverSeesCommandsButNotTheObjectsOwnBookkeeping) {
+    TempDir dir;
+    TestRadio radio;
+    radio->ExportFile(dir.File("clone.icf"));
+    std::vector<std::string> seen;
+    radio->SetCommandObserver([&seen](std::string_view text, std::string_view answer) {
+        seen.push_back(std::string(text) + "\t" + std::string(answer));
+    });
+
+    radio("COMMON.BEEP=OFF");
+    radio("COMMON.BEEP");
+    (void)radio->IsModified();
+    radio->SetModified(false);
+    std::stringstream archive;
+    radio->ArchiveStore(archive);
+    radio->ArchiveLoad(archive);
+    radio->Reset();
+    ASSERT_EQ(seen.size(), 2U);
+    EXPECT_EQ(seen[0], "COMMON.BEEP=OFF\tOFF");
+    EXPECT_EQ(seen[1], "COMMON.BEEP\tOFF");
+
+    // What a clone read and write send is traced: the load with its heal, the safety save.
+    seen.clear();
+    radio->ImportFile(dir.File("clone.icf"));
+    radio->ExportFile(dir.File("out.icf"));
+    ASSERT_EQ(seen.size(), 3U);
+    EXPECT_EQ(seen[0], Quoted("FILE.LOAD.", dir.File("clone.icf")) + "\tOK");
+    EXPECT_EQ(seen[1].substr(0, 5), "HEAL\t");
+    EXPECT_EQ(seen[2], Quoted("FILE.SAVE.WithSafety.", dir.File("out.icf")) + "\tOK");
 }
 
 TEST(Files, SaveAndLoadCarryTheWholeDataSet) {
