@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "base/LineReader.h"
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
 #include "clone/CCloneUi.h"
@@ -27,7 +28,6 @@
 #include "clone/CTonePlayer.h"
 #include "clone/CloneFile.h"
 #include "datafile/IcfFile.h"
-#include "datafile/LineReader.h"
 #include "model/FactoryImage.h"
 
 namespace ql {
@@ -136,7 +136,7 @@ void PacedExchange(benchmark::State& state, bool write) {
         link.SetExpectedBlocks(112);
         link.SetFile(cloneFile);
         link.SetProgress(&progress);
-        if (write) WriteIcf(cloneFile, BuildFactoryImage(0), "bench");
+        if (write) WriteIcf(cloneFile, BuildFactoryImage(0).Bytes(), "bench");
 
         double wall = 0;
         double cpu = 0;

@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const ql::CMemoryImage factory = ql::BuildFactoryImage(4);
     ql::CMemoryImage image = factory;
-    const std::string result = ql::ReadIcf(space.input, image);
+    const std::string result = ql::ReadIcf(space.input, image.MutableBytes());
     if (kResults.count(result) == 0) ::abort();
     if (result != "OK" && image != factory) ::abort();
 

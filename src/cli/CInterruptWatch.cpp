@@ -3,7 +3,7 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
-#include "datafile/RetryOnEintr.h"
+#include "base/RetryOnEintr.h"
 
 namespace ql::cli {
 

@@ -13,13 +13,13 @@
 #include "cli/CTerminalCloneUi.h"
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
-#include "clone/CCloneOperations.h"
 #include "clone/CComPort.h"
-#include "clone/CInitialSetup.h"
 #include "clone/CTonePlayer.h"
 #include "clone/CloneFile.h"
 #include "clone/PortDevices.h"
-#include "datafile/DataFileDocument.h"
+#include "document/CCloneOperations.h"
+#include "document/CInitialSetup.h"
+#include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
 
 namespace ql::cli {

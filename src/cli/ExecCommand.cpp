@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "datafile/DataFileDocument.h"
-#include "datafile/LineReader.h"
+#include "base/LineReader.h"
+#include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
 
 namespace ql::cli {

@@ -3,13 +3,13 @@
 #include <array>
 #include <fstream>
 
+#include "base/LineReader.h"
 #include "clone/CClock.h"
 #include "clone/CCloneUi.h"
 #include "clone/CTonePlayer.h"
 #include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
 #include "clone/PortDevices.h"
-#include "datafile/LineReader.h"
 
 namespace ql {
 

@@ -17,8 +17,8 @@
 #include <linux/serial.h>
 #endif
 
-#include "datafile/RetryOnEintr.h"
-#include "datafile/SystemError.h"
+#include "base/RetryOnEintr.h"
+#include "base/SystemError.h"
 
 namespace ql {
 

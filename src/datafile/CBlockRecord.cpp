@@ -21,10 +21,13 @@ unsigned HexNumber(std::string_view digits) {
 }
 }  // namespace
 
-void CBlockRecord::Attach(CMemoryImage& image) {
-    if (image_ == &image && !coverage_.empty()) return;
-    image_ = &image;
-    const auto size = static_cast<std::size_t>(image.Size());
+void CBlockRecord::Attach(std::span<std::uint8_t> memory) {
+    if (attached_ && memory_.data() == memory.data() && memory_.size() == memory.size() &&
+        !coverage_.empty())
+        return;
+    memory_ = memory;
+    attached_ = true;
+    const std::size_t size = memory.size();
     coverage_.assign((size + 7) / 8, 0);
     // The padding bits after the last byte count as covered.
     for (std::size_t bit = size; bit < coverage_.size() * 8; ++bit) {
@@ -37,12 +40,18 @@ void CBlockRecord::Prepare(std::uint32_t address, std::uint16_t count) {
     address_ = address;
 }
 
-void CBlockRecord::ReadFromImage(const CMemoryImage& image) {
-    image.CopyOut(static_cast<std::int32_t>(address_), data_);
+bool CBlockRecord::Inside(std::size_t memorySize) const {
+    return !data_.empty() && address_ < memorySize && data_.size() <= memorySize - address_;
 }
 
-void CBlockRecord::WriteToImage() {
-    if (image_ == nullptr || !image_->CopyIn(static_cast<std::int32_t>(address_), data_)) return;
+void CBlockRecord::ReadFrom(std::span<const std::uint8_t> memory) {
+    if (!Inside(memory.size())) return;
+    std::copy_n(memory.begin() + address_, data_.size(), data_.begin());
+}
+
+void CBlockRecord::WriteToMemory() {
+    if (!attached_ || !Inside(memory_.size())) return;
+    std::copy(data_.begin(), data_.end(), memory_.begin() + address_);
     for (std::size_t i = 0; i < data_.size(); ++i) {
         const std::size_t bit = address_ + i;
         coverage_[bit / 8] = static_cast<std::uint8_t>(coverage_[bit / 8] | (1U << (bit % 8)));
@@ -50,8 +59,8 @@ void CBlockRecord::WriteToImage() {
 }
 
 bool CBlockRecord::Complete() const {
-    return image_ != nullptr && std::all_of(coverage_.begin(), coverage_.end(),
-                                            [](std::uint8_t b) { return b == 0xFF; });
+    return attached_ && std::all_of(coverage_.begin(), coverage_.end(),
+                                    [](std::uint8_t b) { return b == 0xFF; });
 }
 
 std::string CBlockRecord::ToText() const {
@@ -68,14 +77,14 @@ std::string CBlockRecord::ToText() const {
 }
 
 std::string CBlockRecord::FromText(std::string_view line) {
-    if (image_ == nullptr) return "ERROR";
+    if (!attached_) return "ERROR";
     if (line.size() < 8 || line.size() > 516) return "FORMAT_ERROR";
     if (std::any_of(line.begin(), line.end(), [](char c) { return HexValue(c) < 0; }))
         return "FORMAT_ERROR";
     const unsigned address = HexNumber(line.substr(0, 4));
     const unsigned count = HexNumber(line.substr(4, 2));
     if (line.size() != 2 * count + 6) return "FORMAT_ERROR";
-    if (address + count > static_cast<unsigned>(image_->Size())) return "DATA_OVERFLOW";
+    if (address + count > memory_.size()) return "DATA_OVERFLOW";
     Prepare(address, static_cast<std::uint16_t>(count));
     for (unsigned i = 0; i < count; ++i)
         data_[i] = static_cast<std::uint8_t>(HexNumber(line.substr(6 + 2 * i, 2)));

@@ -1,12 +1,14 @@
 #include "datafile/IcfFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
+#include "base/FileWriting.h"
+#include "base/LineReader.h"
 #include "datafile/CBlockRecord.h"
-#include "datafile/FileWriting.h"
-#include "datafile/LineReader.h"
 
 namespace ql {
 
@@ -30,9 +32,9 @@ std::string CheckHeader(std::string_view header) {
     return {};
 }
 
-std::string ReadLines(std::istream& in, CMemoryImage& image) {
+std::string ReadLines(std::istream& in, std::span<std::uint8_t> bytes) {
     CBlockRecord record;
-    record.Attach(image);
+    record.Attach(bytes);
     std::string line;
     if (ReadBoundedLine(in, line, kIcfMaxLineLength) != LineStatus::Line) return "FORMAT_ERROR";
     if (std::string result = CheckHeader(line); !result.empty()) return result;
@@ -42,14 +44,14 @@ std::string ReadLines(std::istream& in, CMemoryImage& image) {
         if (status == LineStatus::TooLong || line.empty()) return "FORMAT_ERROR";
         if (line.front() == '#') continue;
         if (std::string result = record.FromText(line); result != "OK") return result;
-        record.WriteToImage();
+        record.WriteToMemory();
     }
     return record.Complete() ? std::string() : "NOT_ENOUGH_DATA";
 }
 
 }  // namespace
 
-std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& image,
+std::string WriteIcf(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                      std::string_view comment) {
     std::string text = ExpectedHeader();
     text += kLineEnd;
@@ -58,7 +60,8 @@ std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& imag
     text += kLineEnd;
 
     // Inclusive address ranges to write; lines never cross a 16-byte row.
-    const std::array<std::pair<std::int32_t, std::int32_t>, 1> ranges = {{{0, image.Size() - 1}}};
+    const std::array<std::pair<std::int32_t, std::int32_t>, 1> ranges = {
+        {{0, static_cast<std::int32_t>(bytes.size()) - 1}}};
     CBlockRecord record;
     for (const auto& [first, last] : ranges) {
         for (std::int32_t address = first; address <= last;) {
@@ -66,7 +69,7 @@ std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& imag
             const std::int32_t end = std::min(rowEnd, last);
             record.Prepare(static_cast<std::uint32_t>(address),
                            static_cast<std::uint16_t>(end - address + 1));
-            record.ReadFromImage(image);
+            record.ReadFrom(bytes);
             text += record.ToText();
             text += kLineEnd;
             address = end + 1;
@@ -75,14 +78,15 @@ std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& imag
     return RewriteFile(path, text) == 0 ? "OK" : "CANNOT_OPEN_FILE";
 }
 
-std::string ReadIcf(const std::filesystem::path& path, CMemoryImage& image) {
-    const CMemoryImage backup = image;
+std::string ReadIcf(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return "CANNOT_OPEN_FILE";
-    std::string result = ReadLines(in, image);
-    if (result.empty()) return "OK";
-    image = backup;
-    return result;
+    // Lines go into a copy, so a file that fails half way leaves the bytes untouched.
+    std::vector<std::uint8_t> scratch(bytes.begin(), bytes.end());
+    std::string result = ReadLines(in, scratch);
+    if (!result.empty()) return result;
+    std::copy(scratch.begin(), scratch.end(), bytes.begin());
+    return "OK";
 }
 
 }  // namespace ql

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
-
-#include "model/CMemoryImage.h"
 
 namespace ql {
 
@@ -13,13 +13,13 @@ inline constexpr int kIcfRevision = 1;
 // The longest legal line: an address, a count and 255 data bytes.
 inline constexpr std::size_t kIcfMaxLineLength = 516;
 
-// Writes image as a data file: header, "#" and comment, then 16-byte data lines, each line
-// ending in CR LF. Returns "OK" or "CANNOT_OPEN_FILE".
-std::string WriteIcf(const std::filesystem::path& path, const CMemoryImage& image,
+// Writes the memory bytes as a data file: header, "#" and comment, then 16-byte data lines,
+// each line ending in CR LF. Returns "OK" or "CANNOT_OPEN_FILE".
+std::string WriteIcf(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                      std::string_view comment);
 
-// Reads a data file into image. Returns "OK" or the failure's result text; on failure the
-// image is exactly as before.
-std::string ReadIcf(const std::filesystem::path& path, CMemoryImage& image);
+// Reads a data file into the memory bytes; the file must cover every one of them. Returns
+// "OK" or the failure's result text; on failure the bytes are exactly as before.
+std::string ReadIcf(const std::filesystem::path& path, std::span<std::uint8_t> bytes);
 
 }  // namespace ql

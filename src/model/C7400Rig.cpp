@@ -115,14 +115,14 @@ std::string C7400Rig::Save(std::string_view left, bool withSafety) {
     const std::filesystem::path path(QuotedPath(Tail(left, '.', withSafety ? 3 : 2)));
     if (!withSafety) {
         Rebuild(false);
-        return WriteIcf(path, image_, Dispatch("COMMON.CLONE_COMMENT"));
+        return WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
     }
     // The file gets the safety rebuild (illegal channels with factory contents); the data
     // set afterwards is as a plain rebuild leaves it, the user's channels untouched.
     Rebuild(false);
     const CMemoryImage healed = image_;
     Rebuild(true);
-    std::string result = WriteIcf(path, image_, Dispatch("COMMON.CLONE_COMMENT"));
+    std::string result = WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
     image_ = healed;
     MarkAllUndecoded();
     Rebuild(false);
@@ -131,7 +131,7 @@ std::string C7400Rig::Save(std::string_view left, bool withSafety) {
 
 std::string C7400Rig::Load(std::string_view left) {
     const std::filesystem::path path(QuotedPath(Tail(left, '.', 2)));
-    std::string result = ReadIcf(path, image_);
+    std::string result = ReadIcf(path, image_.MutableBytes());
     if (result == "OK") {
         MarkAllUndecoded();
         Rebuild(false);

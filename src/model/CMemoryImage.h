@@ -45,6 +45,8 @@ class CMemoryImage {
     void WriteText(std::int32_t pos, std::string_view text, std::int32_t length);
 
     [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
+    // Every byte, writable in place; the size stays as it is.
+    [[nodiscard]] std::span<std::uint8_t> MutableBytes() { return bytes_; }
 
     friend bool operator==(const CMemoryImage&, const CMemoryImage&) = default;
 

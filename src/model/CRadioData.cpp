@@ -3,9 +3,9 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/LineReader.h"
+#include "base/TempFile.h"
 #include "datafile/IcfFile.h"
-#include "datafile/LineReader.h"
-#include "datafile/TempFile.h"
 #include "model/C7400Rig.h"
 
 namespace ql {

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "datafile/RetryOnEintr.h"
+#include "base/RetryOnEintr.h"
 
 namespace ql::sim {
 

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <thread>
 
-#include "datafile/SystemError.h"
+#include "base/SystemError.h"
 
 namespace ql::sim {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "base/RetryOnEintr.h"
+#include "base/SystemError.h"
 #include "datafile/IcfFile.h"
-#include "datafile/RetryOnEintr.h"
-#include "datafile/SystemError.h"
 #include "model/FactoryImage.h"
 #include "sim/CPacedOutput.h"
 #include "sim/CSimPty.h"
@@ -52,7 +52,7 @@ int SignalDescriptor() {
 // Written beside the path and renamed over it, so the file never shows half written.
 void SaveWritten(const std::string& path, const CMemoryImage& image, std::string_view comment) {
     const std::string partial = path + ".part";
-    const std::string result = WriteIcf(partial, image, comment);
+    const std::string result = WriteIcf(partial, image.Bytes(), comment);
     if (result != "OK" || std::rename(partial.c_str(), path.c_str()) != 0) {
         std::cerr << "rz7400-sim: " << path << ": "
                   << (result != "OK" ? result : DescribeErrno(errno)) << '\n';
@@ -124,7 +124,7 @@ int Run(std::span<const std::string_view> args) {
     }
     CMemoryImage memory = BuildFactoryImage(static_cast<int>(options->country));
     if (!options->image.empty()) {
-        const std::string result = ReadIcf(options->image, memory);
+        const std::string result = ReadIcf(options->image, memory.MutableBytes());
         if (result != "OK") {
             std::cerr << "rz7400-sim: " << options->image << ": " << result << '\n';
             return kFailure;

@@ -1,4 +1,4 @@
-#include "datafile/DataFileDocument.h"
+#include "document/DataFileDocument.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <sstream>
 #include <vector>
 
-#include "datafile/FileWriting.h"
-#include "datafile/SystemError.h"
+#include "base/FileWriting.h"
+#include "base/SystemError.h"
 #include "model/CRadioData.h"
 
 namespace ql {

@@ -1,4 +1,4 @@
-#include "clone/CInitialSetup.h"
+#include "document/CInitialSetup.h"
 
 #include "clone/CCloneLink.h"
 #include "clone/CCloneUi.h"

@@ -1,4 +1,4 @@
-#include "datafile/TempFile.h"
+#include "base/TempFile.h"
 
 #include <unistd.h>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "clone/CCloneOperations.h"
+#include "document/CCloneOperations.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "datafile/FileWriting.h"
+#include "base/FileWriting.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 #include <cerrno>
 
-#include "datafile/RetryOnEintr.h"
+#include "base/RetryOnEintr.h"
 
 namespace ql {
 

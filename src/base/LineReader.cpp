@@ -1,4 +1,4 @@
-#include "datafile/LineReader.h"
+#include "base/LineReader.h"
 
 namespace ql {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "datafile/DataFileDocument.h"
+#include "document/DataFileDocument.h"
 #include "model/FactoryImage.h"
 #include "support/TestSupport.h"
 

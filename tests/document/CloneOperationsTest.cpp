@@ -8,12 +8,12 @@
 
 #include "clone/BlockCodec.h"
 #include "clone/CCloneLink.h"
-#include "clone/CCloneOperations.h"
 #include "clone/CComPort.h"
 #include "clone/ChildProcess.h"
 #include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
 #include "clone/TestLines.h"
+#include "document/CCloneOperations.h"
 #include "support/TestSupport.h"
 
 namespace ql::test {

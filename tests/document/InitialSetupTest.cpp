@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "clone/CCloneLink.h"
-#include "clone/CInitialSetup.h"
 #include "clone/CloneStrings.h"
 #include "clone/TestLines.h"
+#include "document/CInitialSetup.h"
 #include "model/CMemorySettingsStore.h"
 
 namespace ql::test {

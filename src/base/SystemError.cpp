@@ -1,4 +1,4 @@
-#include "datafile/SystemError.h"
+#include "base/SystemError.h"
 
 #include <cerrno>
 #include <cstring>
