@@ -23,7 +23,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 check() { checks=$((checks + 1)); }
 
 for tool in cmake desktop-file-validate appstreamcli xmllint update-mime-database \
-            update-desktop-database gio groff man file; do
+            update-desktop-database gio groff man file tidy; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool (run scripts/install-deps)" >&2; exit 1; }
 done
 
@@ -157,10 +157,13 @@ for page in "$source"/data/man/*.1 "$share"/man/man1/*.1; do
     fail "${page##*/}: NAME does not start with $name"
 done
 
-# --- manual: every in-page link has its target ------------------------------------------------
+# --- manual: well-formed HTML, and every in-page link has its target ------------------------------------------------
 manual=$share/doc/ql7400/index.html
 check
 cmp -s "$manual" "$source/docs/index.html" || fail "installed manual differs from docs/index.html"
+check
+tidy -q -e "$manual" >"$work/tidy.log" 2>&1 ||
+  { cat "$work/tidy.log" >&2; fail "tidy finds faults in the manual"; }
 for anchor in $(grep -o 'href="#[^"]*"' "$manual" | sed 's/href="#\(.*\)"/\1/' | sort -u); do
   check
   grep -q "id=\"$anchor\"" "$manual" || fail "manual links to #$anchor, which does not exist"
