@@ -5,8 +5,9 @@ BUILD_FUZZ   ?= build-fuzz
 BUILD_TYPE   ?= RelWithDebInfo
 FUZZ_SECONDS ?= 15
 JOBS         ?= $(shell nproc)
+PREFIX       ?= /usr/local
 
-.PHONY: all deps build run test test-unit test-sanitize test-fuzz bench fuzz format tidy clean
+.PHONY: all deps build run install test test-unit test-sanitize test-fuzz bench fuzz format tidy clean
 
 all: build
 
@@ -21,6 +22,11 @@ build: deps $(BUILD)/build.ninja
 
 run: build
 	$(BUILD)/bin/ql7400-cli exec CH.MCH_144.1.ALL CH.MCH_430.1.ALL
+
+# Programs, desktop entry, icons, MIME type, metainfo, man pages and manual into PREFIX
+# (below DESTDIR when set), e.g. `sudo make install` or `make install PREFIX=~/.local`.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 test: test-unit test-sanitize test-fuzz
 

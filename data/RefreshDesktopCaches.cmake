@@ -1,0 +1,25 @@
+# Runs at install time: refreshes the MIME, desktop entry and icon caches of the prefix just
+# installed into. Skipped under DESTDIR; a missing tool or a failure is reported, never fatal.
+if(NOT "$ENV{DESTDIR}" STREQUAL "")
+  return()
+endif()
+set(share "${CMAKE_INSTALL_PREFIX}/${QL_INSTALL_DATADIR}")
+if(IS_ABSOLUTE "${QL_INSTALL_DATADIR}")
+  set(share "${QL_INSTALL_DATADIR}")
+endif()
+
+function(ql_refresh tool)
+  find_program(tool_path ${tool} NO_CACHE)
+  if(NOT tool_path)
+    message(STATUS "${tool} is not installed: run it on ${share} to see the changes at once")
+    return()
+  endif()
+  execute_process(COMMAND ${tool_path} ${ARGN} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(STATUS "${tool} ${ARGN} ended with ${status}")
+  endif()
+endfunction()
+
+ql_refresh(update-mime-database "${share}/mime")
+ql_refresh(update-desktop-database "${share}/applications")
+ql_refresh(gtk-update-icon-cache -q -t -f "${share}/icons/hicolor")
