@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "model/C7400RadioData.h"
-#include "model/CMemorySettingsStore.h"
+#include "support/CMemorySettingsStore.h"
 #include "model/TextOps.h"
 #include "support/FullDataSet.h"
 

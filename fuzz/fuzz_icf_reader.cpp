@@ -15,7 +15,7 @@
 
 #include "datafile/IcfFile.h"
 #include "model/C7400RadioData.h"
-#include "model/CMemorySettingsStore.h"
+#include "support/CMemorySettingsStore.h"
 #include "model/FactoryImage.h"
 
 namespace {
