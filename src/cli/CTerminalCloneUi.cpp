@@ -62,8 +62,8 @@ void CTerminalCloneUi::EndProgress() {
 void CTerminalCloneUi::ShowInformation(std::string_view modelName, std::string_view comment) {
     // The comment comes from the transceiver as it sent it: no control character of it
     // reaches the terminal.
-    information_ = "Model: " + std::string(modelName) +
-                   "\nComment: " + BlankNonTextCharacters(comment) + "\n";
+    information_ =
+        "Model: " + std::string(modelName) + "\nComment: " + BlankNonTextCharacters(comment) + "\n";
 }
 
 }  // namespace ql::cli

@@ -90,8 +90,7 @@ struct PortChoice {
 };
 
 std::optional<PortChoice> ChoosePort(const CSettingsStore& settings,
-                                     const std::optional<std::string>& option,
-                                     std::string& error) {
+                                     const std::optional<std::string>& option, std::string& error) {
     PortChoice choice{StoredPortNumber(settings), {}};
     if (option) {
         bool invalid = false;
@@ -139,8 +138,8 @@ int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
         std::cerr << "ql7400-cli: " << error << '\n';
         return kUsageError;
     }
-    const SetupOutcome outcome = setup.Ok(
-        {port->number, args.callSign.value_or(setup.StoredCallSign()), port->device});
+    const SetupOutcome outcome =
+        setup.Ok({port->number, args.callSign.value_or(setup.StoredCallSign()), port->device});
     PrintOutcome(outcome.result, "the initial setup", ui, link, terminal);
     if (!outcome.storeFailure.empty()) {
         std::cerr << "ql7400-cli: the settings could not be stored: " << outcome.storeFailure

@@ -23,7 +23,6 @@ inline constexpr int kExecStopped = 1;
 // out (the save is made all the same). When stopRequested answers true no further command
 // runs, nothing is saved and 1 is returned.
 int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std::istream& in,
-            std::ostream& out, std::ostream& err,
-            const std::function<bool()>& stopRequested = {});
+            std::ostream& out, std::ostream& err, const std::function<bool()>& stopRequested = {});
 
 }  // namespace ql::cli

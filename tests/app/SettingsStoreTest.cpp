@@ -67,18 +67,27 @@ TYPED_TEST_SUITE(SettingsStore, StoreKinds);
 
 TYPED_TEST(SettingsStore, ANumberTextReadsTheSameInEveryStore) {
     CSettingsStore& settings = this->Settings();
-    const std::vector<std::pair<std::string, int>> texts{
-        {"5", 5},      {" 5", 5},          {"+5", 5},  {"-7", -7},     {"5 ", 5},
-        {"\t12\t", 12}, {"2147483647", 2147483647}, {"5x", 99},  {"", 99},
-        {"0x10", 99},  {"+-5", 99},        {"- 5", 99}, {"2147483648", 99}, {"1 2", 99},
-        {"five", 99}};
+    const std::vector<std::pair<std::string, int>> texts{{"5", 5},
+                                                         {" 5", 5},
+                                                         {"+5", 5},
+                                                         {"-7", -7},
+                                                         {"5 ", 5},
+                                                         {"\t12\t", 12},
+                                                         {"2147483647", 2147483647},
+                                                         {"5x", 99},
+                                                         {"", 99},
+                                                         {"0x10", 99},
+                                                         {"+-5", 99},
+                                                         {"- 5", 99},
+                                                         {"2147483648", 99},
+                                                         {"1 2", 99},
+                                                         {"five", 99}};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         settings.SetString("Numbers", "N" + std::to_string(i), texts[i].first);
     }
     this->Reopen();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(this->Settings().GetInt("Numbers", "N" + std::to_string(i), 99),
-                  texts[i].second)
+        EXPECT_EQ(this->Settings().GetInt("Numbers", "N" + std::to_string(i), 99), texts[i].second)
             << '"' << texts[i].first << '"';
     }
 }

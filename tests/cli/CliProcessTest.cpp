@@ -180,8 +180,8 @@ TEST_F(CliProcess, SetupFailsOnAFullDiskOrAReadOnlyFolder) {
     const std::string cli = BinaryPath("ql7400-cli");
     const std::string setup = " setup --port '" + Port() + "' --call-sign OK2AA";
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"mount -t tmpfs -o size=64k tmpfs '" + orva +
-             "' && (dd if=/dev/zero of='" + orva + "/fill' bs=4k 2>/dev/null || true)",
+        {"mount -t tmpfs -o size=64k tmpfs '" + orva + "' && (dd if=/dev/zero of='" + orva +
+             "/fill' bs=4k 2>/dev/null || true)",
          "no space left on the device"},
         {"mount -t tmpfs -o ro tmpfs '" + orva + "'", "read-only"}};
     for (const auto& [prepare, cause] : cases) {
@@ -219,8 +219,8 @@ TEST_F(CliProcess, ASetupMadeWhileAnotherRunLastsIsKept) {
 TEST_F(CliProcess, APortThatIsNoSerialDeviceIsCalledSo) {
     WriteFileBytes(dir.File("plain"), "");
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
-    for (const std::string& port : {dir.File("plain").string(), dir.File("fifo").string(),
-                                   std::string("/dev/null")}) {
+    for (const std::string& port :
+         {dir.File("plain").string(), dir.File("fifo").string(), std::string("/dev/null")}) {
         const CliRun run = Run({"info", "--port", port});
         EXPECT_EQ(run.status, 91) << port;
         EXPECT_NE(run.err.find(port + ": not a serial device"), std::string::npos) << run.err;

@@ -62,9 +62,8 @@ TEST(Exec, AStopRunsNoFurtherCommandAndSavesNothing) {
     std::ostringstream out;
     std::ostringstream err;
     int asked = 0;
-    const int status =
-        cli::RunExec({"exec", "--save", dir.File("a.icf").string()}, settings, in, out, err,
-                     [&asked] { return ++asked > 2; });
+    const int status = cli::RunExec({"exec", "--save", dir.File("a.icf").string()}, settings, in,
+                                    out, err, [&asked] { return ++asked > 2; });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(out.str(), "ON\n");
     EXPECT_FALSE(std::filesystem::exists(dir.File("a.icf")));

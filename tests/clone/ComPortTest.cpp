@@ -2,17 +2,17 @@
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <thread>
 
+#include "base/SystemError.h"
 #include "clone/CComPort.h"
 #include "clone/ChildProcess.h"
-#include "base/SystemError.h"
 #include "clone/TestLines.h"
 #include "support/TestSupport.h"
 
