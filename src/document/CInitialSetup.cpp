@@ -72,7 +72,8 @@ std::string CInitialSetup::Store(bool success, const SetupChoice& choice) {
     const bool blank = TrimTrailing(field).empty();
     settings_.SetString("SetupInfo", "CallSign",
                         blank ? CloneText(text_id::kBlankCallSign) : field);
-    settings_.SetInt("CommPort", "PortNumber", static_cast<int>(choice.port));
+    const unsigned port = choice.port >= 1 && choice.port <= kPortCount ? choice.port : 1;
+    settings_.SetInt("CommPort", "PortNumber", static_cast<int>(port));
     std::string error;
     if (!settings_.Flush(error)) return error;
     return {};
