@@ -9,7 +9,7 @@
 #include <string>
 
 #include "model/C7400RadioData.h"
-#include "model/CMemorySettingsStore.h"
+#include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
 
 namespace {

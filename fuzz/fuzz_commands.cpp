@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "model/C7400RadioData.h"
-#include "model/CMemorySettingsStore.h"
 #include "model/TextOps.h"
+#include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
 
 namespace {

@@ -15,8 +15,8 @@
 
 #include "datafile/IcfFile.h"
 #include "model/C7400RadioData.h"
-#include "model/CMemorySettingsStore.h"
 #include "model/FactoryImage.h"
+#include "support/CMemorySettingsStore.h"
 
 namespace {
 

@@ -1,31 +1,42 @@
 #include "app/CQtSettingsStore.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+
+#include <cerrno>
+
+#include "app/SettingsFileCheck.h"
+#include "base/SystemError.h"
+#include "model/SettingsNumber.h"
 
 namespace ql {
 
 namespace {
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString KeyPath(std::string_view section, std::string_view key) {
-    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-           QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return ToQString(section) + '/' + ToQString(key);
 }
 }  // namespace
 
 CQtSettingsStore::CQtSettingsStore()
     : settings_(QStringLiteral("Orva"), QStringLiteral("QL-7400")) {}
 
+std::filesystem::path CQtSettingsStore::FileName() const {
+    return settings_.fileName().toStdString();
+}
+
 int CQtSettingsStore::GetInt(std::string_view section, std::string_view key, int fallback) const {
     const QVariant value = settings_.value(KeyPath(section, key));
     if (!value.isValid()) return fallback;
-    bool ok = false;
-    const int number = value.toString().trimmed().toInt(&ok);
-    return ok ? number : fallback;
+    return ParseSettingNumber(value.toString().toStdString()).value_or(fallback);
 }
 
 void CQtSettingsStore::SetInt(std::string_view section, std::string_view key, int value) {
     settings_.setValue(KeyPath(section, key), value);
-    settings_.sync();
 }
 
 std::string CQtSettingsStore::GetString(std::string_view section, std::string_view key,
@@ -37,14 +48,8 @@ std::string CQtSettingsStore::GetString(std::string_view section, std::string_vi
 
 void CQtSettingsStore::SetString(std::string_view section, std::string_view key,
                                  std::string_view value) {
-    settings_.setValue(KeyPath(section, key),
-                       QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
-    settings_.sync();
+    settings_.setValue(KeyPath(section, key), ToQString(value));
 }
-
-}  // namespace ql
-
-namespace ql {
 
 std::vector<std::uint8_t> CQtSettingsStore::GetBytes(std::string_view section,
                                                      std::string_view key) const {
@@ -59,10 +64,28 @@ void CQtSettingsStore::SetBytes(std::string_view section, std::string_view key,
                                   static_cast<qsizetype>(value.size())));
 }
 
+std::vector<std::string> CQtSettingsStore::GetStringList(std::string_view section,
+                                                         std::string_view key) const {
+    std::vector<std::string> list;
+    for (const QString& text : settings_.value(KeyPath(section, key)).toStringList()) {
+        list.push_back(text.toStdString());
+    }
+    return list;
+}
+
+void CQtSettingsStore::SetStringList(std::string_view section, std::string_view key,
+                                     const std::vector<std::string>& value) {
+    QStringList list;
+    for (const std::string& text : value) list.append(ToQString(text));
+    settings_.setValue(KeyPath(section, key), list);
+}
+
 bool CQtSettingsStore::Flush(std::string& error) {
     settings_.sync();
-    if (settings_.status() == QSettings::NoError) return true;
-    error = settings_.fileName().toStdString() + ": the settings could not be written";
+    const std::optional<int> problem = SettingsFileProblem(FileName());
+    if (settings_.status() == QSettings::NoError && !problem) return true;
+    // QSettings tells only that it failed; the file and its folder tell why.
+    error = DescribeFailure(FileName().string(), problem.value_or(EIO));
     return false;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <filesystem>
+
 #include "model/CSettingsStore.h"
 
 namespace ql {
@@ -22,7 +24,16 @@ class CQtSettingsStore final : public CSettingsStore {
                                                      std::string_view key) const override;
     void SetBytes(std::string_view section, std::string_view key,
                   std::span<const std::uint8_t> value) override;
+    [[nodiscard]] std::vector<std::string> GetStringList(std::string_view section,
+                                                         std::string_view key) const override;
+    void SetStringList(std::string_view section, std::string_view key,
+                       const std::vector<std::string>& value) override;
+    // Also fails when the settings file could not take the values now, even where QSettings
+    // had nothing to write and so reports no error.
     [[nodiscard]] bool Flush(std::string& error) override;
+
+    // The settings file.
+    [[nodiscard]] std::filesystem::path FileName() const;
 
   private:
     mutable QSettings settings_;

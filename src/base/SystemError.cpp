@@ -13,7 +13,7 @@ std::string DescribeErrno(int error) {
             return "no such file or device";
         case EACCES:
         case EPERM:
-            return "permission denied (for a serial port: is the user in the dialout group?)";
+            return "permission denied";
         case EBUSY:
             return "the device is busy: another program holds it";
         case EWOULDBLOCK:

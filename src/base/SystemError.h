@@ -6,7 +6,8 @@
 namespace ql {
 
 // The one place that turns an errno value into a cause a user can act on, for example
-// "permission denied (is the user in the dialout group?)".
+// "no space left on the device". Hints that fit one kind of file only (a serial port's
+// dialout group) are added by the code that knows the kind.
 [[nodiscard]] std::string DescribeErrno(int error);
 
 // "<what>: <cause>", the form of every error line naming a file or a port.

@@ -4,6 +4,7 @@
 
 #include "cli/CInterruptWatch.h"
 #include "clone/CloneFile.h"
+#include "model/TextOps.h"
 
 namespace ql::cli {
 
@@ -59,7 +60,10 @@ void CTerminalCloneUi::EndProgress() {
 }
 
 void CTerminalCloneUi::ShowInformation(std::string_view modelName, std::string_view comment) {
-    information_ = "Model: " + std::string(modelName) + "\nComment: " + std::string(comment) + "\n";
+    // The comment comes from the transceiver as it sent it: no control character of it
+    // reaches the terminal.
+    information_ =
+        "Model: " + std::string(modelName) + "\nComment: " + BlankNonTextCharacters(comment) + "\n";
 }
 
 }  // namespace ql::cli

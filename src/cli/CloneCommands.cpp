@@ -82,25 +82,28 @@ std::optional<unsigned> ComPortNumber(std::string_view text, bool& invalid) {
     return std::nullopt;
 }
 
-// Sets the link to the port of the option, or to the stored port number's device.
-bool ChoosePort(CCloneLink& link, const CSettingsStore& settings,
-                const std::optional<std::string>& option, std::string& error) {
-    unsigned number = StoredPortNumber(settings);
-    std::string device;
+// The port of the option, or the stored port number. A device path given as the option is
+// opened as it is; the stored port number stays.
+struct PortChoice {
+    unsigned number = 1;
+    std::string device;  // empty: the number's device
+};
+
+std::optional<PortChoice> ChoosePort(const CSettingsStore& settings,
+                                     const std::optional<std::string>& option, std::string& error) {
+    PortChoice choice{StoredPortNumber(settings), {}};
     if (option) {
         bool invalid = false;
         if (const std::optional<unsigned> com = ComPortNumber(*option, invalid)) {
-            number = *com;
+            choice.number = *com;
         } else if (invalid || option->empty()) {
             error = "PORT must be COM1 to COM4 or a device path, not \"" + *option + "\"";
-            return false;
+            return std::nullopt;
         } else {
-            device = *option;
+            choice.device = *option;
         }
     }
-    link.SetPort(number);
-    link.SetDevice(device.empty() ? PortDevice(settings, number) : device);
-    return true;
+    return choice;
 }
 
 void PrintOutcome(int result, std::string_view what, const CTerminalCloneUi& ui,
@@ -130,22 +133,41 @@ int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
              CTerminalCloneUi& ui, bool terminal) {
     CInitialSetup setup(link, settings, ui);
     std::string error;
-    if (!ChoosePort(link, settings, args.port, error)) {
+    const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
+    if (!port) {
         std::cerr << "ql7400-cli: " << error << '\n';
         return kUsageError;
     }
-    const int result = setup.Ok(args.callSign.value_or(setup.StoredCallSign()));
-    PrintOutcome(result, "the initial setup", ui, link, terminal);
-    return result;
+    const SetupOutcome outcome =
+        setup.Ok({port->number, args.callSign.value_or(setup.StoredCallSign()), port->device});
+    PrintOutcome(outcome.result, "the initial setup", ui, link, terminal);
+    if (!outcome.storeFailure.empty()) {
+        std::cerr << "ql7400-cli: the settings could not be stored: " << outcome.storeFailure
+                  << '\n';
+        if (outcome.result == 0) return kFileError;
+    }
+    return outcome.result;
+}
+
+// The document keeps the port it used. Written only when it changed, so that settings that
+// cannot be written do not spoil an operation that changed none.
+void KeepPortNumber(CSettingsStore& settings, unsigned number) {
+    if (StoredPortNumber(settings) == number) return;
+    settings.SetInt("CommPort", "PortNumber", static_cast<int>(number));
+    if (std::string error; !settings.Flush(error)) {
+        std::cerr << "ql7400-cli: the port number could not be stored: " << error << '\n';
+    }
 }
 
 int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
                       CTerminalCloneUi& ui, bool terminal) {
     std::string error;
-    if (!ChoosePort(link, settings, args.port, error)) {
+    const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
+    if (!port) {
         std::cerr << "ql7400-cli: " << error << '\n';
         return kUsageError;
     }
+    link.SetDevice(port->device.empty() ? ResolvePort(settings, port->number) : port->device);
     C7400RadioData radio(settings);
     radio.Reset();
     const CCloneFile cloneFile;
@@ -178,15 +200,14 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
         }
         result = operations.CloneOut().value_or(CCloneLink::kCancelled);
     }
-    // The document keeps the port it used.
-    settings.SetInt("CommPort", "PortNumber", static_cast<int>(link.GetPort()));
+    KeepPortNumber(settings, port->number);
     PrintOutcome(result, what, ui, link, terminal);
     return result;
 }
 
 }  // namespace
 
-int RunCloneCommand(const std::vector<std::string>& args) {
+int RunCloneCommand(const std::vector<std::string>& args, CInterruptWatch* interrupts) {
     std::string error;
     const std::optional<CloneArgs> parsed = ParseArgs(args, error);
     if (!parsed) {
@@ -194,10 +215,6 @@ int RunCloneCommand(const std::vector<std::string>& args) {
         return kUsageError;
     }
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    // Ctrl-C cancels a read or a write; elsewhere it ends the program as usual.
-    std::optional<CInterruptWatch> interrupts;
-    if (parsed->command == "read" || parsed->command == "write") interrupts.emplace();
-
     CQtSettingsStore settings;
     CMonotonicClock clock;
     // The result tones sound for someone at a terminal, not for a script or a pipe.
@@ -206,7 +223,7 @@ int RunCloneCommand(const std::vector<std::string>& args) {
     CTonePlayer& tones = terminal ? static_cast<CTonePlayer&>(alsaTones) : silentTones;
     CCloneLink link(std::make_unique<CComPort>(), clock, tones);
     link.SetExpectedBlocks(kExpectedBlocks);
-    CTerminalCloneUi ui(std::cerr, terminal, interrupts ? &*interrupts : nullptr);
+    CTerminalCloneUi ui(std::cerr, terminal, interrupts);
     if (parsed->command == "setup") return RunSetup(*parsed, settings, link, ui, terminal);
     return RunCloneOperation(*parsed, settings, link, ui, terminal);
 }

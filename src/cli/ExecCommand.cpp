@@ -1,8 +1,10 @@
 #include "cli/ExecCommand.h"
 
+#include <cerrno>
 #include <optional>
 
 #include "base/LineReader.h"
+#include "base/SystemError.h"
 #include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
 
@@ -42,14 +44,43 @@ std::optional<ExecOptions> ParseOptions(const std::vector<std::string>& args, st
     return options;
 }
 
+// The answers go out one line each. The first failure to write them is remembered with its
+// cause; the stream refuses every later line by itself.
+class AnswerWriter {
+  public:
+    explicit AnswerWriter(std::ostream& out) : out_(out) {}
+    void Line(const std::string& answer) {
+        out_ << answer << '\n';
+        Check();
+    }
+    void Finish() {
+        out_.flush();
+        Check();
+    }
+    [[nodiscard]] bool Failed() const { return failed_; }
+    [[nodiscard]] int Cause() const { return cause_; }
+
+  private:
+    void Check() {
+        if (out_ || failed_) return;
+        failed_ = true;
+        cause_ = errno;
+    }
+
+    std::ostream& out_;
+    bool failed_ = false;
+    int cause_ = 0;
+};
+
 }  // namespace
 
 int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std::istream& in,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, const std::function<bool()>& stopRequested) {
+    const auto stopped = [&] { return stopRequested && stopRequested(); };
     const auto options = ParseOptions(args, err);
     if (!options) {
         err << "usage: ql7400-cli exec [--load FILE] [--save FILE] [COMMAND ...]\n";
-        return 2;
+        return kExecUsageError;
     }
     C7400RadioData radio(settings);
     radio.Reset();
@@ -57,31 +88,42 @@ int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std:
         const DataFileResult loaded = OpenDataFile(radio, *options->load);
         if (!loaded.ok) {
             err << "ql7400-cli: cannot open " << loaded.message << "\n";
-            return 3;
+            return kExecFileError;
         }
     }
+    AnswerWriter answers(out);
     if (!options->commands.empty()) {
-        for (const std::string& command : options->commands) out << radio.Command(command) << '\n';
+        for (const std::string& command : options->commands) {
+            if (stopped()) break;
+            answers.Line(radio.Command(command));
+        }
     } else {
         std::string line;
-        for (;;) {
+        while (!stopped()) {
             const LineStatus status = ReadBoundedLine(in, line, kMaxCommandLength);
-            if (status == LineStatus::End) break;
+            if (status == LineStatus::End || stopped()) break;
             if (status == LineStatus::TooLong) {
                 err << "ql7400-cli exec: a command line on standard input is longer than "
                     << kMaxCommandLength << " characters\n";
-                return 2;
+                return kExecUsageError;
             }
-            out << radio.Command(line) << '\n';
+            answers.Line(radio.Command(line));
         }
     }
-    out.flush();
+    answers.Finish();
+    if (stopped()) return kExecStopped;
+    // Answers that could not be shown do not cost the user the data set asked for.
     if (options->save) {
         const DataFileResult saved = SaveDataFile(radio, *options->save);
         if (!saved.ok) {
             err << "ql7400-cli: cannot save " << saved.message << "\n";
-            return 3;
+            return kExecFileError;
         }
+    }
+    if (answers.Failed()) {
+        err << "ql7400-cli: the answers could not be written to standard output: "
+            << DescribeErrno(answers.Cause()) << "\n";
+        return kExecFileError;
     }
     return 0;
 }

@@ -1,13 +1,24 @@
 // ql7400-cli: the RZ-7400 data set and clone link from the command line.
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CQtSettingsStore.h"
+#include "base/SystemError.h"
+#include "cli/CInterruptWatch.h"
+#include "cli/CInterruptibleInput.h"
 #include "cli/CloneCommands.h"
 #include "cli/ExecCommand.h"
 
 namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kOutputError = 3;
 
 void PrintUsage(std::ostream& out) {
     out << "usage: ql7400-cli exec [--load FILE] [--save FILE] [COMMAND ...]\n"
@@ -18,28 +29,62 @@ void PrintUsage(std::ostream& out) {
            "PORT is COM1 to COM4 or a device path.\n";
 }
 
+int RunExecCommand(const std::vector<std::string>& args, ql::cli::CInterruptWatch& watch) {
+    ql::CQtSettingsStore settings;
+    ql::cli::CInterruptibleInput input(STDIN_FILENO, watch);
+    std::istream in(&input);
+    return ql::cli::RunExec(args, settings, in, std::cout, std::cerr,
+                            [&watch] { return watch.Interrupted(); });
+}
+
+// Output that never arrived is a failure, not a success: the status says so.
+int CheckStandardOutput(int status) {
+    std::cout.flush();
+    if (std::cout) return status;
+    const int cause = errno;
+    std::cerr << "ql7400-cli: standard output could not be written: " << ql::DescribeErrno(cause)
+              << '\n';
+    return status == 0 ? kOutputError : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // A closed pipe on standard output is a write error to report, not a silent death.
+    (void)std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage(std::cerr);
-        return 2;
+        return kUsageError;
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(std::cout);
-        return 0;
+        return CheckStandardOutput(0);
     }
+    const bool cloneOperation = command == "info" || command == "read" || command == "write";
+    if (command != "exec" && command != "setup" && !cloneOperation) {
+        std::cerr << "ql7400-cli: unknown command " << command << "\n";
+        PrintUsage(std::cerr);
+        return kUsageError;
+    }
+    // The commands that keep temporary files hold the ending signals back until they have
+    // unwound; made first, before any thread starts.
+    std::optional<ql::cli::CInterruptWatch> watch;
+    if (command == "exec" || cloneOperation) watch.emplace();
+    int status = 0;
     if (command == "exec") {
-        ql::CQtSettingsStore settings;
-        return ql::cli::RunExec(args, settings, std::cin, std::cout, std::cerr);
+        status = RunExecCommand(args, *watch);
+    } else {
+        status = ql::cli::RunCloneCommand(args, watch ? &*watch : nullptr);
     }
-    if (command == "setup" || command == "info" || command == "read" || command == "write") {
-        return ql::cli::RunCloneCommand(args);
-    }
-    std::cerr << "ql7400-cli: unknown command " << command << "\n";
-    PrintUsage(std::cerr);
-    return 2;
+    status = CheckStandardOutput(status);
+    const int caught = watch ? watch->Caught() : 0;
+    watch.reset();
+    // Ctrl-C in a read or a write is the cancel command, whose result is the status; every
+    // other ending signal ends the program as that signal does, now that it has cleaned up.
+    const bool cancel = caught == SIGINT && (command == "read" || command == "write");
+    if (caught != 0 && !cancel) ql::cli::Reraise(caught);
+    return status;
 }

@@ -9,7 +9,6 @@
 #include "clone/CTonePlayer.h"
 #include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
-#include "clone/PortDevices.h"
 
 namespace ql {
 
@@ -93,8 +92,7 @@ int CCloneLink::WriteToTransceiver() {
 int CCloneLink::Run(CloneMode mode) {
     const bool withProgress = mode != CloneMode::kInformation && progress_ != nullptr;
     if (withProgress) progress_->BeginProgress(CloneText(text_id::kCloning));
-    const std::string device = device_.empty() ? DefaultPortDevice(port_) : device_;
-    if (!line_->Open(device, kBaudRate)) {
+    if (!line_->Open(device_, kBaudRate)) {
         if (withProgress) progress_->EndProgress();
         return kPortUnavailable;
     }

@@ -40,9 +40,7 @@ class CCloneLink {
     CCloneLink(const CCloneLink&) = delete;
     CCloneLink& operator=(const CCloneLink&) = delete;
 
-    // The port number 1 to 4 (stored in the settings) and the device the exchanges open.
-    void SetPort(unsigned number) { port_ = number; }
-    [[nodiscard]] unsigned GetPort() const { return port_; }
+    // The device the exchanges open (a numbered port resolved through ResolvePort).
     void SetDevice(std::string device) { device_ = std::move(device); }
     [[nodiscard]] const std::string& Device() const { return device_; }
 
@@ -89,7 +87,6 @@ class CCloneLink {
     CCloneProgress* progress_ = nullptr;
     std::filesystem::path file_;
     std::string device_;
-    unsigned port_ = 1;
 };
 
 }  // namespace ql

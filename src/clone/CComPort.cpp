@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -74,13 +75,36 @@ void RequestLowLatency([[maybe_unused]] int fd) {
 #endif
 }
 
+// The cause of a port failure as the user can act on it: only here does a refused
+// permission point at the dialout group, and a device that is no terminal says so instead
+// of naming the ioctl that found out.
+std::string DescribePortFailure(std::string_view device, int error) {
+    std::string text(device);
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return text + ": permission denied (is the user in the dialout group?)";
+        case ENOTTY:
+            return text + ": not a serial device";
+        default:
+            return DescribeFailure(device, error);
+    }
+}
+
 }  // namespace
 
 CComPort::~CComPort() {
     if (fd_ < 0) return;
     // No virtual call from here: a derived port is already gone.
+    RestoreLine(fd_);
     (void)ioctl(fd_, TIOCNXCL);
     (void)::close(fd_);
+}
+
+void CComPort::RestoreLine(int fd) {
+    if (!saved_) return;
+    (void)RetryOnEintr([&] { return tcsetattr(fd, TCSANOW, &*saved_); });
+    saved_.reset();
 }
 
 bool CComPort::Open(std::string_view device, unsigned baud) {
@@ -103,6 +127,14 @@ int CComPort::OpenPort(const std::string& device, unsigned baud) {
         Fail(kNotOpen, errno);
         return -1;
     }
+    // A regular file, a pipe or a directory opened by mistake is no port; a character device
+    // that is no terminal (/dev/null) shows itself at tcgetattr below.
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        CloseDevice(fd);
+        Fail({}, ENOTTY);  // the line state cannot be read: refused without a report
+        return -1;
+    }
     // flock keeps out every other opener, also another process and also root, for whom
     // TIOCEXCL does not count.
     if (RetryOnEintr([&] { return flock(fd, LOCK_EX | LOCK_NB); }) != 0) {
@@ -113,10 +145,13 @@ int CComPort::OpenPort(const std::string& device, unsigned baud) {
     }
     termios tio{};
     if (tcgetattr(fd, &tio) != 0) {
-        Fail({}, errno);  // not a terminal: refused without a report
+        // Not a terminal: refused without a report. Some drivers say EINVAL for it.
+        Fail({}, errno == EINVAL ? ENOTTY : errno);
         CloseDevice(fd);
         return -1;
     }
+    // The line goes back to these settings when the port closes.
+    saved_ = tio;
     (void)ioctl(fd, TIOCEXCL);
     // The descriptor was opened non-blocking only so that a missing carrier cannot hold up
     // the open; writes block from here on.
@@ -127,6 +162,7 @@ int CComPort::OpenPort(const std::string& device, unsigned baud) {
     const std::optional<speed_t> speed = SpeedOf(baud);
     if (!speed || !ConfigureLine(fd, tio, *speed)) {
         Fail(kInvalidSetting, speed ? errno : EINVAL);
+        RestoreLine(fd);
         CloseDevice(fd);
         return -1;
     }
@@ -138,6 +174,7 @@ int CComPort::OpenPort(const std::string& device, unsigned baud) {
 void CComPort::Close() {
     if (!IsOpen()) return;
     (void)tcflush(fd_, TCIOFLUSH);
+    RestoreLine(fd_);
     // Leave no exclusive mark behind for the next opener of the device.
     (void)ioctl(fd_, TIOCNXCL);
     CloseDevice(fd_);
@@ -210,7 +247,7 @@ std::optional<int> CComPort::ModemLines() const {
 }
 
 void CComPort::Fail(std::string_view reportText, int code) {
-    lastFailure_ = DescribeFailure(portName_, code);
+    lastFailure_ = DescribePortFailure(portName_, code);
     if (!reportText.empty()) ReportError(reportText, code);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <termios.h>
+
 #include <optional>
 #include <string>
 
@@ -10,7 +12,8 @@ namespace ql {
 // The serial port on POSIX termios, in the one configuration the clone cable needs:
 // exclusive (O_NOCTTY, TIOCEXCL and flock, so a second opener in any process is refused),
 // 9600 baud 8-N-1 raw without flow control, DTR low and RTS high where the device has
-// modem lines, low latency where the driver offers it.
+// modem lines, low latency where the driver offers it. Closing puts the line settings back
+// as they were before the open.
 class CComPort : public CSerialLine {
   public:
     // The texts handed to ReportError.
@@ -48,11 +51,14 @@ class CComPort : public CSerialLine {
 
   private:
     void Fail(std::string_view reportText, int code);
+    // Puts the line settings found at the open back on fd.
+    void RestoreLine(int fd);
 
     int fd_ = -1;
     std::string portName_;
     unsigned baud_ = 9600;
     std::string lastFailure_;
+    std::optional<termios> saved_;
 };
 
 }  // namespace ql

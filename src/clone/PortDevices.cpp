@@ -19,7 +19,7 @@ std::string DefaultPortDevice(unsigned number) {
     return std::string(kDefaultDevices[InRange(number) ? number - 1 : 0]);
 }
 
-std::string PortDevice(const CSettingsStore& settings, unsigned number) {
+std::string ResolvePort(const CSettingsStore& settings, unsigned number) {
     if (!InRange(number)) number = 1;
     return settings.GetString("CommPort", "Device" + std::to_string(number),
                               DefaultPortDevice(number));

@@ -13,8 +13,10 @@ inline constexpr unsigned kPortCount = 4;
 
 // The default device of port number n (port 1's for a number outside 1 to 4).
 [[nodiscard]] std::string DefaultPortDevice(unsigned number);
-// The device of port number n as the settings name it.
-[[nodiscard]] std::string PortDevice(const CSettingsStore& settings, unsigned number);
+// The device path of port number n: "CommPort" "Device<n>" of the settings, else the
+// default device. Every opener of a numbered port resolves it here, so the window program
+// and the command line open the same device for the same number.
+[[nodiscard]] std::string ResolvePort(const CSettingsStore& settings, unsigned number);
 // The stored port number ("CommPort" "PortNumber"), 1 when missing or out of range.
 [[nodiscard]] unsigned StoredPortNumber(const CSettingsStore& settings);
 

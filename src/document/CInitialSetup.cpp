@@ -26,15 +26,18 @@ std::string_view TrimTrailing(std::string_view text) {
 }  // namespace
 
 CInitialSetup::CInitialSetup(CCloneLink& link, CSettingsStore& settings, CCloneUi& ui)
-    : link_(link), settings_(settings), ui_(ui) {
-    link_.SetPort(StoredPortNumber(settings_));
+    : link_(link), settings_(settings), ui_(ui) {}
+
+unsigned CInitialSetup::StoredPort() const {
+    return StoredPortNumber(settings_);
 }
 
 std::string CInitialSetup::StoredCallSign() const {
     return std::string(TrimTrailing(settings_.GetString("SetupInfo", "CallSign", "")));
 }
 
-int CInitialSetup::Ok(std::string_view callSign) {
+SetupOutcome CInitialSetup::Ok(const SetupChoice& choice) {
+    link_.SetDevice(choice.device.empty() ? ResolvePort(settings_, choice.port) : choice.device);
     int result = 0;
     {
         const CWaitCursor wait(ui_);
@@ -50,16 +53,16 @@ int CInitialSetup::Ok(std::string_view callSign) {
         ui_.ShowStatus(CloneText(text_id::kIllegalInformation));
         ui_.ShowMessage(CloneText(text_id::kCheckCloning), true);
     }
-    Store(result == 0, callSign);
-    return result;
+    std::string failure = Store(result == 0, choice);
+    return {result, std::move(failure)};
 }
 
-void CInitialSetup::Cancel(std::string_view callSign) {
-    Store(false, callSign);
+SetupOutcome CInitialSetup::Cancel(const SetupChoice& choice) {
+    return {0, Store(false, choice)};
 }
 
-void CInitialSetup::Store(bool success, std::string_view callSign) {
-    const std::string_view field = FieldText(callSign);
+std::string CInitialSetup::Store(bool success, const SetupChoice& choice) {
+    const std::string_view field = FieldText(choice.callSign);
     if (success) {
         const CIdentityRecord& heard = link_.GetInformation();
         settings_.SetInt("SetupInfo", "0000", 1);
@@ -69,7 +72,11 @@ void CInitialSetup::Store(bool success, std::string_view callSign) {
     const bool blank = TrimTrailing(field).empty();
     settings_.SetString("SetupInfo", "CallSign",
                         blank ? CloneText(text_id::kBlankCallSign) : field);
-    settings_.SetInt("CommPort", "PortNumber", static_cast<int>(link_.GetPort()));
+    const unsigned port = choice.port >= 1 && choice.port <= kPortCount ? choice.port : 1;
+    settings_.SetInt("CommPort", "PortNumber", static_cast<int>(port));
+    std::string error;
+    if (!settings_.Flush(error)) return error;
+    return {};
 }
 
 }  // namespace ql

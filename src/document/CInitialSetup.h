@@ -9,6 +9,22 @@ class CCloneLink;
 class CCloneUi;
 class CSettingsStore;
 
+// What the user chose in the setup: the port number 1 to 4 and the call sign. device, when
+// not empty, is a device path to open instead of the numbered port's device (the command
+// line's --port /dev/...); the port number is stored either way.
+struct SetupChoice {
+    unsigned port = 1;
+    std::string callSign;
+    std::string device;
+};
+
+// How OK or Cancel ended: the exchange's result code (0 for Cancel) and, when the settings
+// could not be stored, the cause naming the settings file (empty when they were stored).
+struct SetupOutcome {
+    int result = 0;
+    std::string storeFailure;
+};
+
 // The initial setup without its dialog: OK reads the transceiver's identification and
 // keeps its version and expansion in the settings; OK and Cancel both keep the call sign
 // and the port number.
@@ -17,19 +33,21 @@ class CInitialSetup {
     // The call sign field takes at most this many characters.
     static constexpr std::size_t kCallSignLength = 20;
 
-    // Gives the link the stored port number.
     CInitialSetup(CCloneLink& link, CSettingsStore& settings, CCloneUi& ui);
 
-    // The stored call sign without its trailing blanks, as the field shows it.
+    // The stored port number and call sign (without its trailing blanks), as the dialog
+    // shows them at first.
+    [[nodiscard]] unsigned StoredPort() const;
     [[nodiscard]] std::string StoredCallSign() const;
 
-    // OK, with the link set to the chosen port. Returns the result code; on success the
-    // setup is complete, on failure the user was told and may try again or cancel.
-    int Ok(std::string_view callSign);
-    void Cancel(std::string_view callSign);
+    // OK: reads the identification on the chosen port. On success the setup is complete; on
+    // failure the user was told and may try again or cancel.
+    [[nodiscard]] SetupOutcome Ok(const SetupChoice& choice);
+    [[nodiscard]] SetupOutcome Cancel(const SetupChoice& choice);
 
   private:
-    void Store(bool success, std::string_view callSign);
+    // Writes the settings and flushes them; the failure's text, or empty.
+    std::string Store(bool success, const SetupChoice& choice);
 
     CCloneLink& link_;
     CSettingsStore& settings_;

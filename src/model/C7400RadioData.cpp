@@ -22,7 +22,11 @@ C7400RadioData::C7400RadioData(CSettingsStore& settings) : settings_(settings) {
 }
 
 C7400RadioData::~C7400RadioData() {
-    if (settings_.GetInt(kSetup, "0000", 0) == 1) {
+    // Only a version this object adopted goes back: writing back what it merely read would
+    // undo a setup that another program made meanwhile.
+    const bool changed = identity_.payload[CIdentityRecord::kVersionByte] != readVersion_ ||
+                         identity_.payload[CIdentityRecord::kExpansionByte] != readExpansion_;
+    if (changed && settings_.GetInt(kSetup, "0000", 0) == 1) {
         settings_.SetInt(kSetup, "0001", identity_.payload[CIdentityRecord::kVersionByte]);
         settings_.SetInt(kSetup, "0002", identity_.payload[CIdentityRecord::kExpansionByte]);
     }
@@ -43,6 +47,8 @@ void C7400RadioData::InitIdentity() {
     }
     identity_.payload[CIdentityRecord::kVersionByte] = static_cast<std::uint8_t>(version);
     identity_.payload[CIdentityRecord::kExpansionByte] = static_cast<std::uint8_t>(expansion);
+    readVersion_ = identity_.payload[CIdentityRecord::kVersionByte];
+    readExpansion_ = identity_.payload[CIdentityRecord::kExpansionByte];
 }
 
 int C7400RadioData::ApplyIdentity(const CIdentityRecord& record) {

@@ -35,6 +35,9 @@ class C7400RadioData final : public CRadioData {
   private:
     CSettingsStore& settings_;
     int currentBand_ = 0;
+    // The version and expansion as last read from the settings.
+    std::uint8_t readVersion_ = 0;
+    std::uint8_t readExpansion_ = 0;
 };
 
 }  // namespace ql

@@ -8,7 +8,9 @@
 
 namespace ql {
 
-// The per-user settings store: integer and text values by section and key.
+// The per-user settings store: integer, text, byte and text-list values by section and key.
+// Setting a value changes the store at once for every reader in this process; Flush makes the
+// values permanent, and a writer that must know whether they were kept checks its result.
 class CSettingsStore {
   public:
     CSettingsStore() = default;
@@ -16,7 +18,7 @@ class CSettingsStore {
     CSettingsStore& operator=(const CSettingsStore&) = delete;
     virtual ~CSettingsStore() = default;
 
-    // A value that is missing or not a number reads as fallback.
+    // A value that is missing or not a number (ParseSettingNumber) reads as fallback.
     [[nodiscard]] virtual int GetInt(std::string_view section, std::string_view key,
                                      int fallback) const = 0;
     virtual void SetInt(std::string_view section, std::string_view key, int value) = 0;
@@ -29,6 +31,11 @@ class CSettingsStore {
                                                              std::string_view key) const = 0;
     virtual void SetBytes(std::string_view section, std::string_view key,
                           std::span<const std::uint8_t> value) = 0;
+    // A list of texts (the recently used files); empty when missing.
+    [[nodiscard]] virtual std::vector<std::string> GetStringList(std::string_view section,
+                                                                 std::string_view key) const = 0;
+    virtual void SetStringList(std::string_view section, std::string_view key,
+                               const std::vector<std::string>& value) = 0;
     // Writes what was set to permanent storage. False, with the cause in error, when the
     // values could not be stored.
     [[nodiscard]] virtual bool Flush(std::string& error) = 0;

@@ -15,10 +15,8 @@ bool AllowedInMode(char c, int mode) {
             return alnum || std::string_view("()*+-/:<=>_").find(c) != std::string_view::npos;
         case 2:
             return alnum || c == '-';
-        default: {
-            const auto u = static_cast<unsigned char>(c);
-            return u >= 0x20 && u <= 0x7F;
-        }
+        default:
+            return IsTextCharacter(c);
     }
 }
 }  // namespace

@@ -64,4 +64,12 @@ std::optional<std::int32_t> ScanDecimal(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::string BlankNonTextCharacters(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown) {
+        if (!IsTextCharacter(c)) c = ' ';
+    }
+    return shown;
+}
+
 }  // namespace ql

@@ -17,6 +17,15 @@ namespace ql {
 [[nodiscard]] constexpr char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
+// The characters a free text of the data set may hold (the clone comment): 0x20 to 0x7F.
+[[nodiscard]] constexpr bool IsTextCharacter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u <= 0x7F;
+}
+// text with every character outside that set (control characters, bytes above 0x7F) turned
+// into a blank, as the data set keeps such a text; safe to show on a terminal.
+[[nodiscard]] std::string BlankNonTextCharacters(std::string_view text);
+
 // Equal when the texts differ only in the case of the letters A-Z.
 [[nodiscard]] bool EqualsNoCase(std::string_view a, std::string_view b);
 

@@ -37,6 +37,38 @@ TEST(Exec, ReadsCommandsFromStandardInputWithEitherLineEnd) {
     EXPECT_EQ(run.out, "OFF\nOFF\n\nUSA-A\n");
 }
 
+TEST(Exec, AnswersThatCannotBeWrittenFailTheRunAfterTheSave) {
+    TempDir dir;
+    CMemorySettingsStore settings;
+    std::istringstream in;
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);  // as a full device leaves a stream
+    std::ostringstream err;
+    const int status = cli::RunExec(
+        {"exec", "--save", dir.File("a.icf").string(), "COMMON.BEEP=OFF"}, settings, in, out, err);
+    EXPECT_EQ(status, 3);
+    EXPECT_NE(err.str().find("could not be written to standard output"), std::string::npos)
+        << err.str();
+    // The save still happened, with the commands applied.
+    TestRadio radio;
+    EXPECT_EQ(radio("FILE.LOAD.\"" + dir.File("a.icf").string() + "\""), "OK");
+    EXPECT_EQ(radio("COMMON.BEEP"), "OFF");
+}
+
+TEST(Exec, AStopRunsNoFurtherCommandAndSavesNothing) {
+    TempDir dir;
+    CMemorySettingsStore settings;
+    std::istringstream in("COMMON.BEEP\nCOMMON.BEEP\nCOMMON.BEEP\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    int asked = 0;
+    const int status = cli::RunExec({"exec", "--save", dir.File("a.icf").string()}, settings, in,
+                                    out, err, [&asked] { return ++asked > 2; });
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out.str(), "ON\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("a.icf")));
+}
+
 TEST(Exec, UsageErrorsAreStatusTwo) {
     EXPECT_EQ(Exec({"--load"}).status, 2);
     EXPECT_EQ(Exec({"--frobnicate", "HEAL"}).status, 2);

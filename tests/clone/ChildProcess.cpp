@@ -46,19 +46,24 @@ ChildProcess::ChildProcess(std::vector<std::string> argv, const ChildOptions& op
     for (std::string& arg : argv) args.push_back(arg.data());
     args.push_back(nullptr);
 
-    int outPipe[2];
+    int outPipe[2] = {-1, -1};
     int errPipe[2] = {-1, -1};
-    if (pipe2(outPipe, O_CLOEXEC) != 0 ||
+    if ((options.stdoutFd < 0 && pipe2(outPipe, O_CLOEXEC) != 0) ||
         (options.stderrFd < 0 && pipe2(errPipe, O_CLOEXEC) != 0)) {
         ADD_FAILURE() << "pipe: " << std::strerror(errno);
         return;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(
+        &actions, options.stdoutFd >= 0 ? options.stdoutFd : outPipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(
         &actions, options.stderrFd >= 0 ? options.stderrFd : errPipe[1], STDERR_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (options.stdinFd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, options.stdinFd, STDIN_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    }
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     // A child starts with default signal handling and nothing blocked.
@@ -70,7 +75,7 @@ ChildProcess::ChildProcess(std::vector<std::string> argv, const ChildOptions& op
         posix_spawn(&pid_, args[0], &actions, &attributes, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    ::close(outPipe[1]);
+    if (outPipe[1] >= 0) ::close(outPipe[1]);
     if (errPipe[1] >= 0) ::close(errPipe[1]);
     out_ = outPipe[0];
     err_ = errPipe[0];

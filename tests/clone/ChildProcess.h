@@ -18,6 +18,8 @@ namespace ql::test {
 struct ChildOptions {
     std::vector<std::string> environment;  // "NAME=value", over the current environment
     int stderrFd = -1;                     // else a pipe
+    int stdoutFd = -1;                     // else a pipe
+    int stdinFd = -1;                      // else /dev/null
 };
 
 class ChildProcess {

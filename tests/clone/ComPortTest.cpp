@@ -1,13 +1,16 @@
 // The serial port over real pseudo-terminals.
 
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <thread>
 
+#include "base/SystemError.h"
 #include "clone/CComPort.h"
 #include "clone/ChildProcess.h"
 #include "clone/TestLines.h"
@@ -68,6 +71,53 @@ TEST(ComPort, OpensAPseudoTerminalAndMovesBytesBothWays) {
     port.Close();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_FALSE(port.Write(bytes));
+}
+
+bool SameSettings(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && cfgetospeed(&a) == cfgetospeed(&b) &&
+           std::equal(std::begin(a.c_cc), std::end(a.c_cc), std::begin(b.c_cc));
+}
+
+TEST(ComPort, ClosingPutsTheTerminalSettingsBackAsTheyWere) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const std::string device = ptsname(master);
+    // Held open here, so the terminal keeps its settings between the port's opens.
+    const int held = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    termios before{};
+    ASSERT_EQ(tcgetattr(held, &before), 0);
+    ASSERT_NE(before.c_lflag & ICANON, 0U);  // a fresh terminal edits lines
+
+    {
+        CComPort port;
+        ASSERT_TRUE(port.Open(device, 9600)) << port.LastFailure();
+        termios raw{};
+        ASSERT_EQ(tcgetattr(held, &raw), 0);
+        EXPECT_EQ(raw.c_lflag & ICANON, 0U);
+        port.Close();
+        termios after{};
+        ASSERT_EQ(tcgetattr(held, &after), 0);
+        EXPECT_TRUE(SameSettings(before, after));
+
+        ASSERT_TRUE(port.Open(device, 9600));  // and once more, left to the destructor
+    }
+    termios after{};
+    ASSERT_EQ(tcgetattr(held, &after), 0);
+    EXPECT_TRUE(SameSettings(before, after));
+    ::close(held);
+    ::close(master);
+}
+
+TEST(ComPort, OnlyAPortsPermissionFailurePointsAtTheDialoutGroup) {
+    EXPECT_EQ(DescribeFailure("/home/u/a.icf", EACCES), "/home/u/a.icf: permission denied");
+    ReportingPort port;
+    EXPECT_FALSE(port.Open("/dev/null", 9600));
+    EXPECT_EQ(port.LastFailure(), "/dev/null: not a serial device");
+    EXPECT_TRUE(port.reports.empty());  // the line state cannot be read: refused without report
 }
 
 TEST(ComPort, OneReadMovesAtMost256Bytes) {

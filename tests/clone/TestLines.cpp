@@ -15,6 +15,7 @@ namespace ql::test {
 
 bool MemoryLine::Open(std::string_view device, unsigned /*baud*/) {
     if (open_) return true;
+    openedDevice = std::string(device);
     if (refuseOpen) {
         failure_ = std::string(device) + ": no such file or device";
         return false;

@@ -36,6 +36,8 @@ class MemoryLine final : public CSerialLine {
     // How long each answer takes to come back.
     milliseconds replyDelay{0};
     int opens = 0;
+    // The device of the last open.
+    std::string openedDevice;
 
   private:
     struct Pending {

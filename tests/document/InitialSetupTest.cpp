@@ -8,7 +8,7 @@
 #include "clone/CloneStrings.h"
 #include "clone/TestLines.h"
 #include "document/CInitialSetup.h"
-#include "model/CMemorySettingsStore.h"
+#include "support/CMemorySettingsStore.h"
 
 namespace ql::test {
 namespace {
@@ -39,10 +39,12 @@ class InitialSetup : public ::testing::Test {
 };
 
 TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
-    EXPECT_EQ(link->GetPort(), 3U);  // the stored port, given to the link at construction
-    link->SetPort(2);
+    EXPECT_EQ(setup->StoredPort(), 3U);
     Identify({0x07, 0x21, 'x'});
-    EXPECT_EQ(setup->Ok("DL1ABC  "), 0);
+    const SetupOutcome outcome = setup->Ok({2, "DL1ABC  ", {}});
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.storeFailure, "");
+    EXPECT_EQ(settings.Flushes(), 1);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0000", 0), 1);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0001", 0), 7);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0002", 0), 0x21);
@@ -54,15 +56,15 @@ TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
 
 TEST_F(InitialSetup, ABlankCallSignIsStoredAsSixBlanksAndALongOneIsCut) {
     Identify({0x00, 0x00});
-    EXPECT_EQ(setup->Ok("   "), 0);
+    EXPECT_EQ(setup->Ok({1, "   ", {}}).result, 0);
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
     EXPECT_EQ(setup->StoredCallSign(), "");
-    setup->Cancel("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(setup->Cancel({1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", {}}).storeFailure, "");
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "ABCDEFGHIJKLMNOPQRST");
 }
 
 TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
-    EXPECT_EQ(setup->Ok("K1XYZ"), CCloneLink::kFailed);  // nobody answers
+    EXPECT_EQ(setup->Ok({3, "K1XYZ", {}}).result, CCloneLink::kFailed);  // nobody answers
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "K1XYZ");
@@ -74,18 +76,42 @@ TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
 
 TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {
     Identify({0x05});  // the expansion byte never came
-    EXPECT_EQ(setup->Ok("K1XYZ"), CCloneLink::kFailed);
+    EXPECT_EQ(setup->Ok({1, "K1XYZ", {}}).result, CCloneLink::kFailed);
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0002"));
 }
 
 TEST_F(InitialSetup, CancelKeepsTheCallSignAndThePort) {
-    setup->Cancel("");
+    EXPECT_EQ(setup->Cancel({3, "", {}}).result, 0);
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
     EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 3);
     EXPECT_TRUE(peer.heard.empty());
+}
+
+TEST_F(InitialSetup, ThePortNumberOpensTheDeviceTheSettingsName) {
+    settings.SetString("CommPort", "Device2", "/dev/my-cable");
+    Identify({0x03, 0x00});
+    EXPECT_EQ(setup->Ok({2, "K1XYZ", {}}).result, 0);
+    EXPECT_EQ(line->openedDevice, "/dev/my-cable");
+    // A port without a device of its own in the settings opens its default device.
+    EXPECT_EQ(setup->Ok({4, "K1XYZ", {}}).result, 0);
+    EXPECT_EQ(line->openedDevice, "/dev/ttyS1");
+    // A device path given directly is opened as it is; the port number is kept.
+    EXPECT_EQ(setup->Ok({2, "K1XYZ", "/dev/other"}).result, 0);
+    EXPECT_EQ(line->openedDevice, "/dev/other");
+    EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 2);
+}
+
+TEST_F(InitialSetup, SettingsThatCouldNotBeStoredAreReported) {
+    settings.FailFlushes("/cfg/QL-7400.conf: no space left on the device");
+    Identify({0x03, 0x00});
+    const SetupOutcome ok = setup->Ok({1, "K1XYZ", {}});
+    EXPECT_EQ(ok.result, 0);
+    EXPECT_EQ(ok.storeFailure, "/cfg/QL-7400.conf: no space left on the device");
+    EXPECT_EQ(setup->Cancel({1, "K1XYZ", {}}).storeFailure,
+              "/cfg/QL-7400.conf: no space left on the device");
 }
 
 }  // namespace

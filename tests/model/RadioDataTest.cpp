@@ -147,6 +147,22 @@ TEST(Identity, MatchAdoptsAForeignVersionUnlessKept) {
     EXPECT_EQ(radio("MODEL.COUNTRY"), "EUR-D");
 }
 
+TEST(Identity, AVersionOnlyReadIsNotWrittenBackOverANewerSetup) {
+    CMemorySettingsStore settings;
+    settings.SetInt("SetupInfo", "0000", 1);
+    settings.SetInt("SetupInfo", "0001", 4);
+    settings.SetInt("SetupInfo", "0002", 34);
+    {
+        C7400RadioData radio(settings);
+        radio.Reset();
+        // Another program's setup meanwhile.
+        settings.SetInt("SetupInfo", "0001", 9);
+        settings.SetInt("SetupInfo", "0002", 1);
+    }
+    EXPECT_EQ(settings.GetInt("SetupInfo", "0001", -1), 9);
+    EXPECT_EQ(settings.GetInt("SetupInfo", "0002", -1), 1);
+}
+
 TEST(RadioData, ResetAndInitializeGiveTheFactoryDataSet) {
     TestRadio fresh;
     const std::string factory = fresh.Dump();

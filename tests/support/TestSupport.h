@@ -14,7 +14,7 @@
 
 #include "model/C7400RadioData.h"
 #include "model/CMemoryImage.h"
-#include "model/CMemorySettingsStore.h"
+#include "support/CMemorySettingsStore.h"
 
 namespace ql::test {
 
