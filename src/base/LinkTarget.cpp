@@ -1,0 +1,33 @@
+#include "base/LinkTarget.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <array>
+#include <cerrno>
+#include <climits>
+
+namespace ql {
+
+LinkTarget ResolveLinks(const std::filesystem::path& path) {
+    constexpr int kMaxLinks = 40;  // as many as the kernel follows in one path
+    std::filesystem::path current = path;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno == ENOENT) return {current, 0};
+            return {current, errno};
+        }
+        if (!S_ISLNK(info.st_mode)) return {current, 0};
+        if (hop == kMaxLinks) break;
+        std::array<char, PATH_MAX> text{};
+        const ssize_t length = ::readlink(current.c_str(), text.data(), text.size());
+        if (length < 0) return {current, errno};
+        if (static_cast<std::size_t>(length) >= text.size()) return {current, ENAMETOOLONG};
+        const std::filesystem::path next(
+            std::string(text.data(), static_cast<std::size_t>(length)));
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return {current, ELOOP};
+}
+
+}  // namespace ql
