@@ -11,7 +11,9 @@ struct LinkTarget {
 
 // Follows path while it names a symbolic link, to the file that the link chain names; that
 // file need not exist (a dangling link names the file a save creates). Relative link texts
-// count from the folder of the link. A chain of more than 40 links gives ELOOP.
+// count from the folder of the link. A chain of more than 40 links gives ELOOP; a link of
+// another user in a sticky folder that all may write (such as /tmp) gives EACCES, as the
+// kernel's own protection against planted links does.
 [[nodiscard]] LinkTarget ResolveLinks(const std::filesystem::path& path);
 
 }  // namespace ql

@@ -77,6 +77,28 @@ TEST(SaveFile, WritesThroughSymbolicLinksAndKeepsThem) {
     EXPECT_EQ(loop.error, ELOOP);
 }
 
+TEST(SaveFile, FollowsNoLinkPlantedByAnotherUserInASharedFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "making a link of another user needs root";
+    TempDir dir;
+    const fs::path shared = dir.File("shared");
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const fs::path victim = dir.File("victim.icf");
+    WriteFileBytes(victim, "mine");
+    const fs::path planted = shared / "save-here.icf";
+    fs::create_symlink(victim, planted);
+    ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+    const FileSaveResult result = Save(planted, "overwritten");
+    EXPECT_EQ(result.error, EACCES);
+    EXPECT_EQ(ReadFileBytes(victim), "mine");
+    EXPECT_TRUE(fs::is_symlink(planted));
+
+    // The user's own link there is followed.
+    ASSERT_EQ(::lchown(planted.c_str(), 0, 0), 0);
+    EXPECT_TRUE(Save(planted, "saved").Ok());
+    EXPECT_EQ(ReadFileBytes(victim), "saved");
+}
+
 TEST(SaveFile, RefusesWhatIsNoRegularFile) {
     TempDir dir;
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
