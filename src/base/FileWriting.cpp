@@ -63,6 +63,7 @@ class CReplacementFile {
             }
         }
         // After the change of owner, which clears the set-user and set-group bits.
+        if ((mine.st_mode & 07777) == (old.st_mode & 07777) && mine.st_uid == old.st_uid) return 0;
         return ::fchmod(fd_, old.st_mode & 07777) == 0 ? 0 : errno;
     }
 
@@ -77,8 +78,8 @@ class CReplacementFile {
 
     // Puts the file in the target's place. A flushed file is renamed over the target. A
     // deferred one trades places with it and the old file is removed afterwards: renaming
-    // over an old file makes ext4 wait for the old file's pending writes, which costs more
-    // than the whole save otherwise does.
+    // over an old file makes ext4 start writing the new one at once, and the next save then
+    // waits for those writes, which costs more than the whole save otherwise does.
     [[nodiscard]] int TakePlaceOf(const std::filesystem::path& target, Durability durability,
                                   bool replacing) {
         if (replacing && durability == Durability::Deferred &&
@@ -101,17 +102,12 @@ class CReplacementFile {
 };
 
 // Makes the file's contents reach the disk before its new name does, so that a crash shows
-// the old file or the new one whole: a flushed save waits for the disk; a deferred one only
-// starts the writes, which the file system then completes before it records the rename.
+// the old file or the new one whole. A deferred save leaves the writing to the system: a
+// started write would make the removal of the file it replaces at the next save wait for
+// the disk.
 int CReplacementFile::Flush(Durability durability) const {
-    if (durability == Durability::Flushed) {
-        return RetryOnEintr([&] { return ::fsync(fd_); }) == 0 ? 0 : errno;
-    }
-    if (RetryOnEintr([&] { return ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE); }) != 0 &&
-        errno != EINVAL && errno != ESPIPE && errno != ENOSYS) {
-        return errno;
-    }
-    return 0;
+    if (durability == Durability::Deferred) return 0;
+    return RetryOnEintr([&] { return ::fsync(fd_); }) == 0 ? 0 : errno;
 }
 
 // Makes a rename in folder last: without this a crash may bring the old name back.

@@ -24,23 +24,25 @@ struct [[nodiscard]] FileSaveResult {
     [[nodiscard]] std::string Cause() const;
 };
 
-// How far a save goes before it returns. Both replace the file atomically: a reader or a
-// crash sees the old file or the new one whole, never a mix (with the flush the file systems
-// of Linux do for a file renamed over another).
+// How far a save goes before it returns. Both replace the file atomically, so another program
+// sees the old file or the new one whole, never a mix.
 enum class Durability {
-    Flushed,   // the new file and its name are on the disk: a save the user asked for
-    Deferred,  // the system writes it out in its own time: intermediate files, in a fraction
-               // of the time (a flush to the disk costs milliseconds)
+    // The new file and then its name are flushed to the disk before the save returns, so a
+    // crash afterwards keeps it: the saves that the user asks for.
+    Flushed,
+    // The system writes the file out in its own time, so a crash within half a minute may
+    // leave the old file or an empty one; in a fraction of the time, since a flush costs
+    // milliseconds. For the intermediate files that the data file commands write.
+    Deferred,
 };
 
 // The one way every data file is saved. Saving replaces the file that path names: a symbolic
 // link is followed to the file it names (the link stays), and anything that is not a regular
-// file is refused. text goes into a new file beside it under a short hidden name, is flushed
-// to the disk (with Durability::Flushed) and renamed over the old file, and the folder is
-// flushed, so the file is either the old one or the new one whole, even after a crash. A file the
-// user may not write is left alone. The new file keeps the old one's mode and, where the user may,
-// its owner and group; a new file gets 0666 less the umask. A failed save leaves no temporary file
-// behind and the old file as it was.
+// file is refused. text goes into a new file beside it under a short hidden name (so any
+// name the folder takes still saves) that then takes the old file's place. A file the user
+// may not write is left alone. The new file keeps the old one's mode and, where the user may,
+// its owner and group; a new file gets 0666 less the umask. A failed save leaves no temporary
+// file behind and the old file as it was.
 FileSaveResult SaveFile(const std::filesystem::path& path, std::string_view text,
                         Durability durability);
 
