@@ -136,7 +136,10 @@ void PacedExchange(benchmark::State& state, bool write) {
         link.SetExpectedBlocks(112);
         link.SetFile(cloneFile);
         link.SetProgress(&progress);
-        if (write) WriteIcf(cloneFile, BuildFactoryImage(0).Bytes(), "bench");
+        if (write && WriteIcf(cloneFile, BuildFactoryImage(0).Bytes(), "bench") != "OK") {
+            state.SkipWithError("the clone file could not be written");
+            return;
+        }
 
         double wall = 0;
         double cpu = 0;

@@ -75,7 +75,9 @@ std::string WriteIcf(const std::filesystem::path& path, std::span<const std::uin
             address = end + 1;
         }
     }
-    return RewriteFile(path, text) == 0 ? "OK" : "CANNOT_OPEN_FILE";
+    // The data file commands mostly write intermediate files (the radio data object's own,
+    // the clone file), which need no flush; the document flushes the file the user saves.
+    return SaveFile(path, text, Durability::Deferred).Ok() ? "OK" : "CANNOT_OPEN_FILE";
 }
 
 std::string ReadIcf(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {

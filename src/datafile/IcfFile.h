@@ -14,9 +14,10 @@ inline constexpr int kIcfRevision = 1;
 inline constexpr std::size_t kIcfMaxLineLength = 516;
 
 // Writes the memory bytes as a data file: header, "#" and comment, then 16-byte data lines,
-// each line ending in CR LF. Returns "OK" or "CANNOT_OPEN_FILE".
-std::string WriteIcf(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                     std::string_view comment);
+// each line ending in CR LF, replacing the file that path names as SaveFile does. Returns
+// "OK" or "CANNOT_OPEN_FILE" (also for a path that names no regular file).
+[[nodiscard]] std::string WriteIcf(const std::filesystem::path& path,
+                                   std::span<const std::uint8_t> bytes, std::string_view comment);
 
 // Reads a data file into the memory bytes; the file must cover every one of them. Returns
 // "OK" or the failure's result text; on failure the bytes are exactly as before.

@@ -1,12 +1,8 @@
 #include "document/DataFileDocument.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cerrno>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
 #include "base/FileWriting.h"
 #include "base/SystemError.h"
@@ -25,32 +21,6 @@ std::string Describe(const std::filesystem::path& path, std::string_view what) {
     text += ": ";
     text += what;
     return text;
-}
-
-// The mode a new file gets: the old file's when it exists, else what the umask allows.
-mode_t ModeFor(const std::filesystem::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Writes text to a new file beside path, flushed to the disk, then renames it over path.
-int WriteReplacing(const std::filesystem::path& path, const std::string& text) {
-    std::string pattern = path.string() + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return errno;
-    const std::filesystem::path temporary(name.data());
-    int error = WriteAll(fd, text);
-    if (error == 0 && ::fchmod(fd, ModeFor(path)) != 0) error = errno;
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) ::unlink(temporary.c_str());
-    return error;
 }
 
 }  // namespace
@@ -74,11 +44,11 @@ DataFileResult SaveDataFile(CRadioData& radio, const std::filesystem::path& path
     if (result != "OK")
         return Failure(result,
                        Describe(path, "the data set could not be written (" + result + ")"));
-    if (const int error = WriteReplacing(path, archive.str()); error != 0) {
-        // The file on disk is as it was; the data set still needs saving.
+    if (const FileSaveResult saved = SaveFile(path, archive.str(), Durability::Flushed);
+        !saved.Ok()) {
+        // The data set still needs saving.
         radio.SetModified(true);
-        return Failure("CANNOT_OPEN_FILE",
-                       DescribeFailure(path.string(), error) + " (CANNOT_OPEN_FILE)");
+        return Failure("CANNOT_OPEN_FILE", Describe(path, saved.Cause() + " (CANNOT_OPEN_FILE)"));
     }
     return {true, "OK", {}};
 }

@@ -15,10 +15,11 @@ struct DataFileResult {
 };
 
 // Opens path into radio through its archive load; a failed open leaves radio unchanged.
-DataFileResult OpenDataFile(CRadioData& radio, const std::filesystem::path& path);
+[[nodiscard]] DataFileResult OpenDataFile(CRadioData& radio, const std::filesystem::path& path);
 
-// Saves radio to path through its archive store. The file is written beside path and
-// renamed over it only when complete, so a failed save never damages an existing file.
-DataFileResult SaveDataFile(CRadioData& radio, const std::filesystem::path& path);
+// Saves radio to path through its archive store, replacing the file that path names as
+// SaveFile does (through links; special files and write-protected files are refused), so a
+// failed save never damages an existing file.
+[[nodiscard]] DataFileResult SaveDataFile(CRadioData& radio, const std::filesystem::path& path);
 
 }  // namespace ql

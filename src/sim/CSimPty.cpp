@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -13,8 +14,43 @@
 #include <thread>
 
 #include "base/SystemError.h"
+#include "base/UniqueName.h"
 
 namespace ql::sim {
+
+namespace {
+
+// Makes linkPath a symbolic link to device. Only an old symbolic link is replaced, never a
+// file or anything else a user keeps there. The new link gets a random name beside the old
+// one and is renamed over it, so the path never dangles. Returns an error text or "".
+std::string PlaceLink(const std::string& device, const std::string& linkPath) {
+    struct stat old {};
+    if (::lstat(linkPath.c_str(), &old) == 0) {
+        if (!S_ISLNK(old.st_mode)) {
+            return linkPath + ": exists and is not a symbolic link; it was left alone";
+        }
+    } else if (errno != ENOENT) {
+        return DescribeFailure(linkPath, errno);
+    }
+    const std::filesystem::path folder = std::filesystem::path(linkPath).parent_path();
+    constexpr int kAttempts = 100;
+    for (int i = 0; i < kAttempts; ++i) {
+        const std::filesystem::path temporary = folder / UniqueName(".rz7400-sim-");
+        if (::symlink(device.c_str(), temporary.c_str()) != 0) {
+            if (errno == EEXIST) continue;
+            return DescribeFailure(linkPath, errno);
+        }
+        if (::rename(temporary.c_str(), linkPath.c_str()) != 0) {
+            const int failure = errno;
+            ::unlink(temporary.c_str());
+            return DescribeFailure(linkPath, failure);
+        }
+        return {};
+    }
+    return DescribeFailure(linkPath, EEXIST);
+}
+
+}  // namespace
 
 CSimPty::~CSimPty() {
     if (!link_.empty()) {
@@ -66,14 +102,8 @@ bool CSimPty::Open(const std::string& linkPath, std::string& error) {
     const int flags = fcntl(master_, F_GETFL);
     (void)fcntl(master_, F_SETFL, flags | O_NONBLOCK);
 
-    // A new link beside the old one, renamed over it, so the path never dangles.
-    const std::string temporary = linkPath + ".new";
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    if (::symlink(device_.c_str(), temporary.c_str()) != 0 ||
-        ::rename(temporary.c_str(), linkPath.c_str()) != 0) {
-        error = DescribeFailure(linkPath, errno);
-        std::filesystem::remove(temporary, ignored);
+    if (const std::string refused = PlaceLink(device_, linkPath); !refused.empty()) {
+        error = refused;
         return false;
     }
     link_ = linkPath;

@@ -6,8 +6,8 @@ namespace ql::sim {
 
 // The simulator's end of a pseudo-terminal. The device side stays open here too, raw, so
 // that clients may open and close it one after another without the line hanging up.
-// The link path is a symbolic link to the device, replacing an old one, and is removed
-// again at the end when it still points here.
+// The link path is a symbolic link to the device, replacing an old link (never a file or
+// anything else), and is removed again at the end when it still points here.
 class CSimPty {
   public:
     CSimPty() = default;

@@ -49,14 +49,10 @@ int SignalDescriptor() {
     return signalfd(-1, &signals, SFD_CLOEXEC | SFD_NONBLOCK);
 }
 
-// Written beside the path and renamed over it, so the file never shows half written.
+// The writer replaces the file whole, so it never shows half written.
 void SaveWritten(const std::string& path, const CMemoryImage& image, std::string_view comment) {
-    const std::string partial = path + ".part";
-    const std::string result = WriteIcf(partial, image.Bytes(), comment);
-    if (result != "OK" || std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::cerr << "rz7400-sim: " << path << ": "
-                  << (result != "OK" ? result : DescribeErrno(errno)) << '\n';
-    }
+    const std::string result = WriteIcf(path, image.Bytes(), comment);
+    if (result != "OK") std::cerr << "rz7400-sim: " << path << ": " << result << '\n';
 }
 
 int PollTimeout(const CPacedOutput& output, timespec& timeout) {
