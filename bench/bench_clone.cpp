@@ -136,7 +136,9 @@ void PacedExchange(benchmark::State& state, bool write) {
         link.SetExpectedBlocks(112);
         link.SetFile(cloneFile);
         link.SetProgress(&progress);
-        if (write) WriteIcf(cloneFile, BuildFactoryImage(0).Bytes(), "bench");
+        if (write && !WriteIcf(cloneFile, BuildFactoryImage(0).Bytes(), "bench").Ok()) {
+            state.SkipWithError("cannot write the clone file");
+        }
 
         double wall = 0;
         double cpu = 0;

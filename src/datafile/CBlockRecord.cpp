@@ -76,19 +76,19 @@ std::string CBlockRecord::ToText() const {
     return text;
 }
 
-std::string CBlockRecord::FromText(std::string_view line) {
-    if (!attached_) return "ERROR";
-    if (line.size() < 8 || line.size() > 516) return "FORMAT_ERROR";
+IcfResult CBlockRecord::FromText(std::string_view line) {
+    if (!attached_) return IcfResult::kError;
+    if (line.size() < 8 || line.size() > 516) return IcfResult::kFormatError;
     if (std::any_of(line.begin(), line.end(), [](char c) { return HexValue(c) < 0; }))
-        return "FORMAT_ERROR";
+        return IcfResult::kFormatError;
     const unsigned address = HexNumber(line.substr(0, 4));
     const unsigned count = HexNumber(line.substr(4, 2));
-    if (line.size() != 2 * count + 6) return "FORMAT_ERROR";
-    if (address + count > memory_.size()) return "DATA_OVERFLOW";
+    if (line.size() != 2 * count + 6) return IcfResult::kFormatError;
+    if (address + count > memory_.size()) return IcfResult::kDataOverflow;
     Prepare(address, static_cast<std::uint16_t>(count));
     for (unsigned i = 0; i < count; ++i)
         data_[i] = static_cast<std::uint8_t>(HexNumber(line.substr(6 + 2 * i, 2)));
-    return "OK";
+    return IcfResult::kOk;
 }
 
 }  // namespace ql

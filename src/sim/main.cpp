@@ -52,10 +52,10 @@ int SignalDescriptor() {
 // Written beside the path and renamed over it, so the file never shows half written.
 void SaveWritten(const std::string& path, const CMemoryImage& image, std::string_view comment) {
     const std::string partial = path + ".part";
-    const std::string result = WriteIcf(partial, image.Bytes(), comment);
-    if (result != "OK" || std::rename(partial.c_str(), path.c_str()) != 0) {
+    const IcfFileOutcome saved = WriteIcf(partial, image.Bytes(), comment);
+    if (!saved.Ok() || std::rename(partial.c_str(), path.c_str()) != 0) {
         std::cerr << "rz7400-sim: " << path << ": "
-                  << (result != "OK" ? result : DescribeErrno(errno)) << '\n';
+                  << DescribeErrno(saved.Ok() ? errno : saved.error) << '\n';
     }
 }
 
@@ -124,9 +124,11 @@ int Run(std::span<const std::string_view> args) {
     }
     CMemoryImage memory = BuildFactoryImage(static_cast<int>(options->country));
     if (!options->image.empty()) {
-        const std::string result = ReadIcf(options->image, memory.MutableBytes());
-        if (result != "OK") {
-            std::cerr << "rz7400-sim: " << options->image << ": " << result << '\n';
+        const IcfFileOutcome loaded = ReadIcf(options->image, memory.MutableBytes());
+        if (!loaded.Ok()) {
+            std::cerr << "rz7400-sim: " << options->image << ": " << loaded.result;
+            if (loaded.error != 0) std::cerr << " (" << DescribeErrno(loaded.error) << ')';
+            std::cerr << '\n';
             return kFailure;
         }
     }
