@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <sstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -282,6 +286,96 @@ TEST(IcfReader, FailedLoadLeavesTheWholeDataSet) {
     EXPECT_EQ(radio(Quoted("FILE.LOAD.", dir.File("missing.icf"))), "CANNOT_OPEN_FILE");
     EXPECT_EQ(radio(Quoted("FILE.SAVE.", dir.File("no/such/dir/x.icf"))), "CANNOT_OPEN_FILE");
     EXPECT_EQ(radio.Dump(), before);
+}
+
+}  // namespace
+}  // namespace ql
+
+namespace ql {
+namespace {
+
+// A comment line may be of any length, anywhere after the header; header and data lines
+// keep their bound. The file, a stream and a text in memory read alike.
+TEST(IcfReader, CommentLinesOfAnyLengthArePassedOver) {
+    TempDir dir;
+    const CMemoryImage pattern = PatternImage();
+    const std::string good = IcfText(pattern);
+    const std::size_t third = good.find('\n', good.find('\n') + 1) + 1;
+    auto withLine = [&](std::size_t at, const std::string& line) {
+        return good.substr(0, at) + line + good.substr(at);
+    };
+    auto lineStart = [&](int n) {
+        std::size_t at = 0;
+        for (int i = 0; i < n; ++i) at = good.find('\n', at) + 1;
+        return at;
+    };
+    const std::string bound = "#" + std::string(kIcfMaxLineLength, 'c');  // one over
+    const std::vector<std::pair<std::string, IcfResult>> cases = {
+        {withLine(third, "#" + std::string(600, 'c') + "\r\n"), IcfResult::kOk},
+        {withLine(third, "#" + std::string(3 << 20, 'c') + "\n"), IcfResult::kOk},
+        // One over the bound, its line end read with it: the next line is still read.
+        {withLine(third, bound + "\n"), IcfResult::kOk},
+        {withLine(third, bound + "\r\n"), IcfResult::kOk},
+        {withLine(lineStart(100), "#" + bound + "\r\n"), IcfResult::kOk},
+        {good + "#" + std::string(100000, 'x'), IcfResult::kOk},  // at the end, no line end
+        {"20470001" + std::string(600, '#') + "\r\n" + good.substr(10), IcfResult::kFormatError},
+        {withLine(third, "0000FF" + std::string(600, '0') + "\r\n"), IcfResult::kFormatError},
+        {withLine(third, "x#" + std::string(600, 'c') + "\r\n"), IcfResult::kFormatError},
+    };
+    const auto file = dir.File("long.icf");
+    for (const auto& [text, expected] : cases) {
+        const std::string what = text.substr(third, 40);
+        test::WriteFileBytes(file, text);
+        CMemoryImage image(4000);
+        EXPECT_EQ(ReadIcf(file, image.MutableBytes()), expected) << what;
+        if (expected == IcfResult::kOk) {
+            EXPECT_EQ(image, pattern) << what;
+        }
+        CMemoryImage fromText(4000);
+        EXPECT_EQ(ReadIcfText(text, fromText.MutableBytes()), expected) << what;
+        EXPECT_EQ(fromText, image) << what;
+        std::istringstream in(text);
+        CMemoryImage fromStream(4000);
+        EXPECT_EQ(ReadIcf(in, fromStream.MutableBytes()), expected) << what;
+        EXPECT_EQ(fromStream, image) << what;
+    }
+}
+
+TEST(IcfReader, DirectoriesDevicesAndFifosEndInAResult) {
+    TempDir dir;
+    const CMemoryImage pattern = PatternImage();
+    CMemoryImage image = pattern;
+    const IcfFileOutcome folder = ReadIcf(dir.Path(), image.MutableBytes());
+    EXPECT_EQ(folder, IcfResult::kCannotOpenFile);
+    EXPECT_EQ(folder.error, EISDIR);
+    // Reading from address 0 of the own memory fails with an I/O error.
+    const IcfFileOutcome memory = ReadIcf("/proc/self/mem", image.MutableBytes());
+    EXPECT_EQ(memory, IcfResult::kCannotOpenFile);
+    EXPECT_EQ(memory.error, EIO);
+    const auto fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadIcf(fifo, image.MutableBytes()), IcfResult::kFormatError);  // no writer: empty
+    EXPECT_EQ(image, pattern);
+    EXPECT_EQ(WriteIcf(dir.Path(), pattern.Bytes(), ""), IcfResult::kCannotOpenFile);
+}
+
+TEST(IcfWriter, TheTextInMemoryIsTheFile) {
+    TempDir dir;
+    const CMemoryImage pattern = PatternImage();
+    ASSERT_EQ(WriteIcf(dir.File("p.icf"), pattern.Bytes(), "Club"), IcfResult::kOk);
+    EXPECT_EQ(FormatIcf(pattern.Bytes(), "Club"), test::ReadFileBytes(dir.File("p.icf")));
+    EXPECT_EQ(FormatIcf(pattern.Bytes(), "Club"), IcfText(pattern, "Club"));
+}
+
+TEST(IcfResults, EveryResultHasItsTextAndBack) {
+    for (const IcfResult result :
+         {IcfResult::kOk, IcfResult::kCannotOpenFile, IcfResult::kFormatError,
+          IcfResult::kMismatchModel, IcfResult::kMismatchRevision, IcfResult::kDataOverflow,
+          IcfResult::kNotEnoughData, IcfResult::kError}) {
+        EXPECT_EQ(ResultFromText(ResultText(result)), result);
+    }
+    EXPECT_EQ(ResultText(IcfResult::kNotEnoughData), "NOT_ENOUGH_DATA");
+    EXPECT_EQ(ResultFromText("ok"), IcfResult::kError);
 }
 
 }  // namespace

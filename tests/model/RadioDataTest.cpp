@@ -361,6 +361,53 @@ class EndlessArchive : public std::streambuf {
     char chunk_[4096] = {'2', '0', '4', '7', '0', '0', '0', '1', '\n', '0'};
 };
 
+// A stream whose buffer throws on reading, as a file stream on a directory does.
+class FailingArchive : public std::streambuf {
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+};
+
+TEST(Archive, LongCommentsPassAndAFailingArchiveChangesNothing) {
+    TestRadio source;
+    source.FillAllMemoryChannels();
+    std::stringstream stored;
+    ASSERT_EQ(source->ArchiveStore(stored), "OK");
+    std::string text = stored.str();
+    text.insert(text.find('\n') + 1, "#" + std::string(100000, 'c') + "\r\n");
+
+    TestRadio radio;
+    radio("COMMON.BEEP=OFF");
+    const std::string before = radio.Dump();
+    FailingArchive failing;
+    std::istream broken(&failing);
+    EXPECT_EQ(radio->ArchiveLoad(broken), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(radio.Dump(), before);
+
+    std::istringstream in(text);
+    EXPECT_EQ(radio->ArchiveLoad(in), "OK");
+    EXPECT_EQ(radio.Dump(), source.Dump());
+    EXPECT_FALSE(radio->IsModified());
+}
+
+// The in-memory snapshot is the archive's text, and restores the data set exactly.
+TEST(Archive, SaveTextAndLoadTextRoundTrip) {
+    TestRadio radio;
+    radio.FillAllMemoryChannels();
+    radio("DTMF.3=7400");
+    const std::string full = radio.Dump();
+    const std::string snapshot = radio->SaveText();
+    std::ostringstream stored;
+    ASSERT_EQ(radio->ArchiveStore(stored), "OK");
+    EXPECT_EQ(snapshot, stored.str());
+
+    radio("INITIALIZE");
+    ASSERT_NE(radio.Dump(), full);
+    EXPECT_EQ(radio->LoadText(snapshot), IcfResult::kOk);
+    EXPECT_EQ(radio.Dump(), full);
+    EXPECT_EQ(radio->LoadText(snapshot.substr(0, snapshot.rfind('\n', 500) + 1)),
+              IcfResult::kNotEnoughData);
+    EXPECT_EQ(radio.Dump(), full);
+}
+
 TEST(Archive, AnEndlessLineIsAFormatErrorAtOnce) {
     TestRadio radio;
     radio("COMMON.BEEP=OFF");
