@@ -67,8 +67,7 @@ std::string CloneFileFailure(const std::filesystem::path& file, int error) {
         }
     }
     return DescribeFailure(
-        "the clone file cannot be written in the temporary directory " + directory.string(),
-        error);
+        "the clone file cannot be written in the temporary directory " + directory.string(), error);
 }
 
 int SaveCloneFile(const std::filesystem::path& file, std::string_view text) {

@@ -19,8 +19,7 @@ inline constexpr std::size_t kIcfMaxLineLength = 516;
 
 // The data file of the memory bytes: header, "#" and comment, then 16-byte data lines,
 // each line ending in CR LF.
-[[nodiscard]] std::string FormatIcf(std::span<const std::uint8_t> bytes,
-                                    std::string_view comment);
+[[nodiscard]] std::string FormatIcf(std::span<const std::uint8_t> bytes, std::string_view comment);
 
 // Writes FormatIcf's text to path, checking every write and the close. kOk, or
 // kCannotOpenFile with the errno value; a failed write may leave a partial file behind.

@@ -36,8 +36,8 @@ struct IcfFileOutcome {
     int error = 0;
 
     [[nodiscard]] bool Ok() const { return result == IcfResult::kOk; }
-    friend bool operator==(const IcfFileOutcome& outcome, IcfResult result) {
-        return outcome.result == result;
+    friend bool operator==(const IcfFileOutcome& outcome, IcfResult expected) {
+        return outcome.result == expected;
     }
     friend std::ostream& operator<<(std::ostream& out, const IcfFileOutcome& outcome) {
         return out << outcome.result;

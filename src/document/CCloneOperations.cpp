@@ -108,9 +108,9 @@ std::optional<int> CCloneOperations::CloneOut() {
         const CWaitCursor wait(ui_);
         // Only a clone file written whole goes out: a truncated one would leave the
         // transceiver's memory half overwritten.
-        const IcfFileOutcome exported =
-            cloneFile_.empty() ? IcfFileOutcome{IcfResult::kCannotOpenFile, 0}
-                               : radio_.ExportFile(cloneFile_);
+        const IcfFileOutcome exported = cloneFile_.empty()
+                                            ? IcfFileOutcome{IcfResult::kCannotOpenFile, 0}
+                                            : radio_.ExportFile(cloneFile_);
         if (!exported.Ok()) {
             fileFailure_ = CloneFileFailure(cloneFile_, exported.error);
             result = CCloneLink::kFailed;

@@ -115,7 +115,8 @@ std::string C7400Rig::Save(std::string_view left, bool withSafety) {
     const std::filesystem::path path(QuotedPath(Tail(left, '.', withSafety ? 3 : 2)));
     if (!withSafety) {
         Rebuild(false);
-        const IcfFileOutcome saved = WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
+        const IcfFileOutcome saved =
+            WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
         lastFileError_ = saved.error;
         return std::string(ResultText(saved.result));
     }

@@ -38,9 +38,7 @@ class CliFiles : public ::testing::Test {
     }
     void Start(std::vector<std::string> args = {}) { sim.emplace(dir.Path(), std::move(args)); }
     std::string Port() const { return sim->Link().string(); }
-    [[nodiscard]] bool TmpIsEmpty() const {
-        return std::filesystem::is_empty(tmp.Path());
-    }
+    [[nodiscard]] bool TmpIsEmpty() const { return std::filesystem::is_empty(tmp.Path()); }
     // A valid data file with every memory channel in use.
     std::string FullFile() {
         TestRadio radio(4);
@@ -71,8 +69,8 @@ TEST_F(CliFiles, UnreadableInputsAreCannotOpenFileWithStatusThree) {
         EXPECT_EQ(write.status, 3) << source << write.err;
         EXPECT_NE(write.err.find(source), std::string::npos) << write.err;
 
-        const CliRun simulator = Shell("\"$SIM\" --link '" + dir.File("link").string() + "' --image '" +
-                                 source + "'");
+        const CliRun simulator =
+            Shell("\"$SIM\" --link '" + dir.File("link").string() + "' --image '" + source + "'");
         EXPECT_NE(simulator.status, 0) << source;
         EXPECT_LT(simulator.status, 128) << source << simulator.err;
         EXPECT_NE(simulator.err.find("CANNOT_OPEN_FILE"), std::string::npos) << simulator.err;
@@ -107,8 +105,7 @@ TEST_F(CliFiles, AWriteWhoseCloneFileIsCutShortSendsNothing) {
     ASSERT_EQ(Shell("\"$CLI\" read --port '" + Port() + "' '" + before.string() + "'").status, 0);
 
     const std::string file = FullFile();
-    const CliRun write =
-        Shell(FullDisk("\"$CLI\" write --port '" + Port() + "' '" + file + "'"));
+    const CliRun write = Shell(FullDisk("\"$CLI\" write --port '" + Port() + "' '" + file + "'"));
     EXPECT_EQ(write.status, 77) << write.err;
     EXPECT_NE(write.err.find("temporary directory " + tmp.Path().string()), std::string::npos)
         << write.err;
@@ -140,9 +137,9 @@ TEST_F(CliFiles, AMissingTemporaryDirectoryIsNamedAndSparesOpenAndSave) {
     const std::string missing = dir.File("gone").string();
     const std::string file = FullFile();
     const auto saved = dir.File("saved.icf");
-    const CliRun edit = Shell("\"$CLI\" exec --load '" + file + "' --save '" + saved.string() +
-                                  "' CH.MCH_144.1.APPEAR",
-                              missing);
+    const CliRun edit = Shell(
+        "\"$CLI\" exec --load '" + file + "' --save '" + saved.string() + "' CH.MCH_144.1.APPEAR",
+        missing);
     EXPECT_EQ(edit.status, 0) << edit.err;
     EXPECT_EQ(edit.out, "ON\n");
     CMemoryImage image(4000);
@@ -150,9 +147,8 @@ TEST_F(CliFiles, AMissingTemporaryDirectoryIsNamedAndSparesOpenAndSave) {
 
     Start({"--country", "4"});
     ASSERT_EQ(Shell("\"$CLI\" setup --port '" + Port() + "'").status, 0);
-    const CliRun read =
-        Shell("\"$CLI\" read --port '" + Port() + "' '" + dir.File("out.icf").string() + "'",
-              missing);
+    const CliRun read = Shell(
+        "\"$CLI\" read --port '" + Port() + "' '" + dir.File("out.icf").string() + "'", missing);
     EXPECT_EQ(read.status, 3);
     EXPECT_NE(read.err.find("temporary directory " + missing), std::string::npos) << read.err;
     EXPECT_NE(read.err.find("no such file"), std::string::npos) << read.err;

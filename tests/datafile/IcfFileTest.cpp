@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <sstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,7 +70,8 @@ TEST(IcfWriter, EveryFactoryImageSavedAndReadBackUnchanged) {
         ASSERT_EQ(ReadIcf(dir.File("raw.icf"), raw.MutableBytes()), IcfResult::kOk);
         EXPECT_EQ(raw, factory) << v;
     }
-    ASSERT_EQ(WriteIcf(dir.File("c.icf"), PatternImage().Bytes(), "Club repeater   "), IcfResult::kOk);
+    ASSERT_EQ(WriteIcf(dir.File("c.icf"), PatternImage().Bytes(), "Club repeater   "),
+              IcfResult::kOk);
     EXPECT_EQ(test::SplitLines(test::ReadFileBytes(dir.File("c.icf")))[1], "#Club repeater   \r");
     EXPECT_EQ(WriteIcf(dir.File("no/such/dir.icf"), PatternImage().Bytes(), ""),
               IcfResult::kCannotOpenFile);

@@ -125,9 +125,8 @@ TEST_F(CloneOperations, AFailedCloneFileSendsAndLoadsNothingAndSaysWhy) {
     operations.emplace(radio.Data(), *link, folder / "clone.icf", ui);
     radio("CH.MCH_144.3.FREQUENCY=146.0000");
     const std::string before = radio.Dump();
-    const std::string box =
-        "box!: the clone file cannot be written in the temporary directory " + folder.string() +
-        ": no such file or device";
+    const std::string box = "box!: the clone file cannot be written in the temporary directory " +
+                            folder.string() + ": no such file or device";
 
     EXPECT_EQ(operations->CloneOut(), CCloneLink::kFailed);
     EXPECT_FALSE(std::filesystem::exists(dir.File("written.icf")));
