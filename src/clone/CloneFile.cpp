@@ -57,12 +57,12 @@ std::string CloneFileFailure(const std::filesystem::path& file, int error) {
     const std::filesystem::path directory =
         file.has_parent_path() ? file.parent_path() : TemporaryDirectory();
     if (error == 0) {
+        // A directory that exists but is no directory, or that the user may not write.
         struct stat info {};
-        if (::stat(directory.c_str(), &info) != 0) {
-            error = errno;
-        } else if (!S_ISDIR(info.st_mode)) {
+        const bool exists = ::stat(directory.c_str(), &info) == 0;
+        if (exists && !S_ISDIR(info.st_mode)) {
             error = ENOTDIR;
-        } else if (::access(directory.c_str(), W_OK | X_OK) != 0) {
+        } else if (!exists || ::access(directory.c_str(), W_OK | X_OK) != 0) {
             error = errno;
         }
     }

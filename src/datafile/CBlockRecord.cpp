@@ -13,11 +13,10 @@ constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 constexpr std::array<std::int8_t, 256> kHexValues = [] {
     std::array<std::int8_t, 256> values{};
     values.fill(-1);
-    for (int i = 0; i < 10; ++i)
-        values[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
-    for (int i = 0; i < 6; ++i) {
-        values[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
-        values[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
+    for (std::size_t i = 0; i < 10; ++i) values.at('0' + i) = static_cast<std::int8_t>(i);
+    for (std::size_t i = 0; i < 6; ++i) {
+        values.at('A' + i) = static_cast<std::int8_t>(10 + i);
+        values.at('a' + i) = static_cast<std::int8_t>(10 + i);
     }
     return values;
 }();
