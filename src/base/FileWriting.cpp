@@ -133,6 +133,11 @@ int WriteAll(int fd, std::string_view data) {
     return 0;
 }
 
+int FileSaveResult::ErrorNumber() const {
+    if (Ok()) return 0;
+    return failure == SaveFailure::System && error != 0 ? error : EINVAL;
+}
+
 std::string FileSaveResult::Cause() const {
     switch (failure) {
         case SaveFailure::None:

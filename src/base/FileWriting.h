@@ -20,6 +20,8 @@ struct [[nodiscard]] FileSaveResult {
     int error = 0;  // the errno value of a System failure
 
     [[nodiscard]] bool Ok() const { return failure == SaveFailure::None; }
+    // 0 on success, else the errno value (EINVAL when the path names no regular file).
+    [[nodiscard]] int ErrorNumber() const;
     // What a user reads after the file name, for example "not a regular file".
     [[nodiscard]] std::string Cause() const;
 };

@@ -172,7 +172,7 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
     radio.Reset();
     const CCloneFile cloneFile;
     if (cloneFile.Path().empty()) {
-        std::cerr << "ql7400-cli: cannot create the clone file in the temporary directory\n";
+        std::cerr << "ql7400-cli: " << cloneFile.Failure() << '\n';
         return kFileError;
     }
     CCloneOperations operations(radio, link, cloneFile.Path(), ui);

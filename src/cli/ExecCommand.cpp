@@ -102,6 +102,12 @@ int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std:
         while (!stopped()) {
             const LineStatus status = ReadBoundedLine(in, line, kMaxCommandLength);
             if (status == LineStatus::End || stopped()) break;
+            if (status == LineStatus::Error) {
+                // A directory or a device that fails: the commands cannot be read.
+                out.flush();
+                err << "ql7400-cli exec: standard input cannot be read (CANNOT_OPEN_FILE)\n";
+                return kExecFileError;
+            }
             if (status == LineStatus::TooLong) {
                 err << "ql7400-cli exec: a command line on standard input is longer than "
                     << kMaxCommandLength << " characters\n";

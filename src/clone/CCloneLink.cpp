@@ -2,6 +2,7 @@
 
 #include <array>
 #include <fstream>
+#include <sstream>
 
 #include "base/LineReader.h"
 #include "clone/CClock.h"
@@ -62,17 +63,26 @@ int CCloneLink::ReadInformation() {
 }
 
 int CCloneLink::ReadFromTransceiver() {
+    fileFailure_.clear();
     if (progress_ != nullptr) progress_->ShowStatus(CloneText(text_id::kNowReading));
-    std::ofstream file(file_, std::ios::binary | std::ios::trunc);
-    if (!file) return kFailed;
+    // The clone file must be there to take the read before the transceiver is asked.
+    if (const int error = SaveCloneFile(file_, {}); error != 0) {
+        fileFailure_ = CloneFileFailure(file_, error);
+        return kFailed;
+    }
+    std::ostringstream received;
     CByteBuf header;
     header.Append(session_.ModelBytes());
     header.Append(session_.RevisionBytes());
     header.ToHex();
-    file << header.Text() << kCloneLineEnd << '#' << kCloneLineEnd;
-    session_.Begin(CloneMode::kRead, false, &file, nullptr);
-    const int result = Run(CloneMode::kRead);
-    file.flush();
+    received << header.Text() << kCloneLineEnd << '#' << kCloneLineEnd;
+    session_.Begin(CloneMode::kRead, false, &received, nullptr);
+    int result = Run(CloneMode::kRead);
+    // Only a whole file counts: a full disk or a quota fails the read.
+    if (const int error = SaveCloneFile(file_, received.view()); error != 0 && result == 0) {
+        fileFailure_ = CloneFileFailure(file_, error);
+        result = kFailed;
+    }
     return result;
 }
 

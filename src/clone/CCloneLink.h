@@ -64,6 +64,9 @@ class CCloneLink {
     // The line's last failure, naming the device and the cause (after 91, why).
     [[nodiscard]] std::string LineFailure() const { return line_->LastFailure(); }
     [[nodiscard]] CSerialLine& Line() { return *line_; }
+    // After a read that failed with 77 because its clone file could not be made or written
+    // whole: why, naming the temporary directory. Empty otherwise.
+    [[nodiscard]] const std::string& FileFailure() const { return fileFailure_; }
 
   private:
     class Wire final : public CCloneWire {
@@ -87,6 +90,7 @@ class CCloneLink {
     CCloneProgress* progress_ = nullptr;
     std::filesystem::path file_;
     std::string device_;
+    std::string fileFailure_;
 };
 
 }  // namespace ql

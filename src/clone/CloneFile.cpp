@@ -1,9 +1,14 @@
 #include "clone/CloneFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
+#include "base/FileWriting.h"
 #include "base/LineReader.h"
+#include "base/SystemError.h"
 #include "base/TempFile.h"
 #include "datafile/IcfFile.h"
 
@@ -48,7 +53,31 @@ unsigned CountCloneLines(const std::filesystem::path& path) {
     return count;
 }
 
-CCloneFile::CCloneFile() : path_(CreateTemporaryFile("cl")) {}
+std::string CloneFileFailure(const std::filesystem::path& file, int error) {
+    const std::filesystem::path directory =
+        file.has_parent_path() ? file.parent_path() : TemporaryDirectory();
+    if (error == 0) {
+        // A directory that exists but is no directory, or that the user may not write.
+        struct stat info {};
+        const bool exists = ::stat(directory.c_str(), &info) == 0;
+        if (exists && !S_ISDIR(info.st_mode)) {
+            error = ENOTDIR;
+        } else if (!exists || ::access(directory.c_str(), W_OK | X_OK) != 0) {
+            error = errno;
+        }
+    }
+    return DescribeFailure(
+        "the clone file cannot be written in the temporary directory " + directory.string(), error);
+}
+
+int SaveCloneFile(const std::filesystem::path& file, std::string_view text) {
+    if (file.empty()) return ENOENT;
+    return SaveFile(file, text, Durability::Deferred).ErrorNumber();
+}
+
+CCloneFile::CCloneFile() : path_(CreateTemporaryFile("cl")) {
+    if (path_.empty()) failure_ = CloneFileFailure({}, errno);
+}
 
 CCloneFile::~CCloneFile() {
     if (path_.empty()) return;

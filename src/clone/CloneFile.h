@@ -25,6 +25,15 @@ inline constexpr std::size_t kMaxCloneLine = 255;
 // White space as the clone file knows it, whatever the locale.
 [[nodiscard]] std::string_view TrimBlanks(std::string_view text);
 
+// One line naming the temporary directory of the clone file (file's folder, or the system
+// temporary directory when no file could be made) and the cause, for a clone file that
+// could not be made or written whole. An error of 0 asks the directory itself for a cause.
+[[nodiscard]] std::string CloneFileFailure(const std::filesystem::path& file, int error);
+
+// Writes text as the whole clone file, checking every write and the close. 0 or an errno
+// value; a file that failed must not be loaded.
+[[nodiscard]] int SaveCloneFile(const std::filesystem::path& file, std::string_view text);
+
 // The clone file of a document: a new file with an unguessable name (mkstemp, prefix
 // "cl") in the temporary directory, made at construction and deleted at destruction.
 class CCloneFile {
@@ -36,9 +45,12 @@ class CCloneFile {
 
     // Empty when the file could not be made.
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+    // Why the file could not be made, naming the temporary directory; empty when it was.
+    [[nodiscard]] const std::string& Failure() const { return failure_; }
 
   private:
     std::filesystem::path path_;
+    std::string failure_;
 };
 
 }  // namespace ql

@@ -1,17 +1,28 @@
 #include "datafile/CBlockRecord.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace ql {
 
 namespace {
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 
+// The value of every hexadecimal digit, -1 for every other character.
+constexpr std::array<std::int8_t, 256> kHexValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (std::size_t i = 0; i < 10; ++i) values.at('0' + i) = static_cast<std::int8_t>(i);
+    for (std::size_t i = 0; i < 6; ++i) {
+        values.at('A' + i) = static_cast<std::int8_t>(10 + i);
+        values.at('a' + i) = static_cast<std::int8_t>(10 + i);
+    }
+    return values;
+}();
+
 int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
+    return kHexValues[static_cast<unsigned char>(c)];
 }
 
 unsigned HexNumber(std::string_view digits) {
@@ -52,8 +63,14 @@ void CBlockRecord::ReadFrom(std::span<const std::uint8_t> memory) {
 void CBlockRecord::WriteToMemory() {
     if (!attached_ || !Inside(memory_.size())) return;
     std::copy(data_.begin(), data_.end(), memory_.begin() + address_);
-    for (std::size_t i = 0; i < data_.size(); ++i) {
-        const std::size_t bit = address_ + i;
+    std::size_t bit = address_;
+    const std::size_t end = address_ + data_.size();
+    for (; bit < end && bit % 8 != 0; ++bit) {
+        coverage_[bit / 8] = static_cast<std::uint8_t>(coverage_[bit / 8] | (1U << (bit % 8)));
+    }
+    // Whole bytes of the coverage set at once.
+    for (; bit + 8 <= end; bit += 8) coverage_[bit / 8] = 0xFF;
+    for (; bit < end; ++bit) {
         coverage_[bit / 8] = static_cast<std::uint8_t>(coverage_[bit / 8] | (1U << (bit % 8)));
     }
 }
@@ -76,19 +93,24 @@ std::string CBlockRecord::ToText() const {
     return text;
 }
 
-std::string CBlockRecord::FromText(std::string_view line) {
-    if (!attached_) return "ERROR";
-    if (line.size() < 8 || line.size() > 516) return "FORMAT_ERROR";
-    if (std::any_of(line.begin(), line.end(), [](char c) { return HexValue(c) < 0; }))
-        return "FORMAT_ERROR";
+IcfResult CBlockRecord::FromText(std::string_view line) {
+    if (!attached_) return IcfResult::kError;
+    if (line.size() < 8 || line.size() > 516) return IcfResult::kFormatError;
+    // Any character that is no digit turns the sign bit on; one test for the whole line.
+    int digits = 0;
+    for (const char c : line) digits |= HexValue(c);
+    if (digits < 0) return IcfResult::kFormatError;
     const unsigned address = HexNumber(line.substr(0, 4));
     const unsigned count = HexNumber(line.substr(4, 2));
-    if (line.size() != 2 * count + 6) return "FORMAT_ERROR";
-    if (address + count > memory_.size()) return "DATA_OVERFLOW";
+    if (line.size() != 2 * count + 6) return IcfResult::kFormatError;
+    if (address + count > memory_.size()) return IcfResult::kDataOverflow;
     Prepare(address, static_cast<std::uint16_t>(count));
-    for (unsigned i = 0; i < count; ++i)
-        data_[i] = static_cast<std::uint8_t>(HexNumber(line.substr(6 + 2 * i, 2)));
-    return "OK";
+    const char* digit = line.data() + 6;
+    for (std::uint8_t& byte : data_) {
+        byte = static_cast<std::uint8_t>(HexValue(digit[0]) * 16 + HexValue(digit[1]));
+        digit += 2;
+    }
+    return IcfResult::kOk;
 }
 
 }  // namespace ql

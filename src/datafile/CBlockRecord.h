@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "datafile/IcfResult.h"
+
 namespace ql {
 
 // One data line of a data file: an address, a count and the bytes, read from or written
@@ -28,8 +30,8 @@ class CBlockRecord {
 
     // "%04X%02X" of address and count, then "%02X" per byte.
     [[nodiscard]] std::string ToText() const;
-    // Parses a data line: "OK", "ERROR" (no image), "FORMAT_ERROR" or "DATA_OVERFLOW".
-    std::string FromText(std::string_view line);
+    // Parses a data line: kOk, kError (no memory), kFormatError or kDataOverflow.
+    [[nodiscard]] IcfResult FromText(std::string_view line);
 
     [[nodiscard]] std::uint32_t Address() const { return address_; }
     [[nodiscard]] const std::vector<std::uint8_t>& Data() const { return data_; }

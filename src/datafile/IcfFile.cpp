@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "base/FileWriting.h"
+#include "base/InputFile.h"
 #include "base/LineReader.h"
 #include "datafile/CBlockRecord.h"
 
@@ -22,38 +22,102 @@ std::string ExpectedHeader() {
     return buffer.data();
 }
 
-std::string CheckHeader(std::string_view header) {
-    if (header.size() != 8) return "FORMAT_ERROR";
+IcfResult CheckHeader(std::string_view header) {
+    if (header.size() != 8) return IcfResult::kFormatError;
     const std::string expected = ExpectedHeader();
     for (std::size_t i = 0; i < 8; ++i) {
-        if (header[i] < '0' || header[i] > '9') return "FORMAT_ERROR";
-        if (header[i] != expected[i]) return i < 4 ? "MISMATCH_MODEL" : "MISMATCH_REVISION";
+        if (header[i] < '0' || header[i] > '9') return IcfResult::kFormatError;
+        if (header[i] != expected[i]) {
+            return i < 4 ? IcfResult::kMismatchModel : IcfResult::kMismatchRevision;
+        }
     }
-    return {};
+    return IcfResult::kOk;
 }
 
-std::string ReadLines(std::istream& in, std::span<std::uint8_t> bytes) {
+// The lines of a stream, each at most kIcfMaxLineLength characters.
+class CStreamLines {
+  public:
+    explicit CStreamLines(std::istream& in) : in_(in) {}
+    LineStatus Next(std::string_view& line) {
+        const LineStatus status = ReadBoundedLine(in_, text_, kIcfMaxLineLength, ended_);
+        line = text_;
+        return status;
+    }
+    // After TooLong: passes over the rest of the line, however long.
+    LineStatus SkipRest() { return ended_ ? LineStatus::Line : SkipRestOfLine(in_); }
+
+  private:
+    std::istream& in_;
+    std::string text_;
+    bool ended_ = true;
+};
+
+// The lines of a text in memory, read as CStreamLines reads them from a stream.
+class CTextLines {
+  public:
+    explicit CTextLines(std::string_view text) : text_(text) {}
+    LineStatus Next(std::string_view& line) {
+        if (text_.empty()) {
+            line = {};
+            return LineStatus::End;
+        }
+        const std::size_t end = text_.find('\n');
+        line = text_.substr(0, end);
+        text_.remove_prefix(end == std::string_view::npos ? text_.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return line.size() > kIcfMaxLineLength ? LineStatus::TooLong : LineStatus::Line;
+    }
+    static LineStatus SkipRest() { return LineStatus::Line; }
+
+  private:
+    std::string_view text_;
+};
+
+template <typename Lines>
+IcfResult ReadLines(Lines& lines, std::span<std::uint8_t> bytes) {
     CBlockRecord record;
     record.Attach(bytes);
-    std::string line;
-    if (ReadBoundedLine(in, line, kIcfMaxLineLength) != LineStatus::Line) return "FORMAT_ERROR";
-    if (std::string result = CheckHeader(line); !result.empty()) return result;
+    std::string_view line;
+    LineStatus status = lines.Next(line);
+    if (status == LineStatus::Error) return IcfResult::kCannotOpenFile;
+    if (status != LineStatus::Line) return IcfResult::kFormatError;
+    if (const IcfResult result = CheckHeader(line); result != IcfResult::kOk) return result;
     for (;;) {
-        const LineStatus status = ReadBoundedLine(in, line, kIcfMaxLineLength);
+        status = lines.Next(line);
         if (status == LineStatus::End) break;
-        if (status == LineStatus::TooLong || line.empty()) return "FORMAT_ERROR";
+        if (status == LineStatus::Error) return IcfResult::kCannotOpenFile;
+        if (status == LineStatus::TooLong) {
+            // Only a comment may be longer than a data line; it is passed over unread.
+            if (line.front() != '#') return IcfResult::kFormatError;
+            status = lines.SkipRest();
+            if (status == LineStatus::Error) return IcfResult::kCannotOpenFile;
+            if (status == LineStatus::End) break;
+            continue;
+        }
+        if (line.empty()) return IcfResult::kFormatError;
         if (line.front() == '#') continue;
-        if (std::string result = record.FromText(line); result != "OK") return result;
+        if (const IcfResult result = record.FromText(line); result != IcfResult::kOk) {
+            return result;
+        }
         record.WriteToMemory();
     }
-    return record.Complete() ? std::string() : "NOT_ENOUGH_DATA";
+    return record.Complete() ? IcfResult::kOk : IcfResult::kNotEnoughData;
+}
+
+// Lines go into a copy, so an input that fails half way leaves the bytes untouched.
+template <typename Lines>
+IcfResult ReadInto(Lines& lines, std::span<std::uint8_t> bytes) {
+    std::vector<std::uint8_t> scratch(bytes.begin(), bytes.end());
+    const IcfResult result = ReadLines(lines, scratch);
+    if (result == IcfResult::kOk) std::copy(scratch.begin(), scratch.end(), bytes.begin());
+    return result;
 }
 
 }  // namespace
 
-std::string WriteIcf(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                     std::string_view comment) {
+std::string FormatIcf(std::span<const std::uint8_t> bytes, std::string_view comment) {
     std::string text = ExpectedHeader();
+    text.reserve(bytes.size() * 2 + bytes.size() / 16 * 8 + comment.size() + 16);
     text += kLineEnd;
     text += '#';
     text += comment;
@@ -75,20 +139,36 @@ std::string WriteIcf(const std::filesystem::path& path, std::span<const std::uin
             address = end + 1;
         }
     }
-    // The data file commands mostly write intermediate files (the radio data object's own,
-    // the clone file), which need no flush; the document flushes the file the user saves.
-    return SaveFile(path, text, Durability::Deferred).Ok() ? "OK" : "CANNOT_OPEN_FILE";
+    return text;
 }
 
-std::string ReadIcf(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "CANNOT_OPEN_FILE";
-    // Lines go into a copy, so a file that fails half way leaves the bytes untouched.
+IcfFileOutcome WriteIcf(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                        std::string_view comment) {
+    const FileSaveResult saved = SaveFile(path, FormatIcf(bytes, comment), Durability::Deferred);
+    if (!saved.Ok()) return {IcfResult::kCannotOpenFile, saved.ErrorNumber()};
+    return {};
+}
+
+IcfResult ReadIcf(std::istream& in, std::span<std::uint8_t> bytes) {
+    CStreamLines lines(in);
+    return ReadInto(lines, bytes);
+}
+
+IcfResult ReadIcfText(std::string_view text, std::span<std::uint8_t> bytes) {
+    CTextLines lines(text);
+    return ReadInto(lines, bytes);
+}
+
+IcfFileOutcome ReadIcf(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {
+    CInputFile file(path);
+    if (!file.IsOpen()) return {IcfResult::kCannotOpenFile, file.Error()};
+    std::istream in(&file);
     std::vector<std::uint8_t> scratch(bytes.begin(), bytes.end());
-    std::string result = ReadLines(in, scratch);
-    if (!result.empty()) return result;
-    std::copy(scratch.begin(), scratch.end(), bytes.begin());
-    return "OK";
+    const IcfResult result = ReadIcf(in, scratch);
+    // A read error ends the input early; whatever the lines seemed to say, the file failed.
+    if (file.Error() != 0) return {IcfResult::kCannotOpenFile, file.Error()};
+    if (result == IcfResult::kOk) std::copy(scratch.begin(), scratch.end(), bytes.begin());
+    return {result, 0};
 }
 
 }  // namespace ql

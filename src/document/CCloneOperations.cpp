@@ -4,6 +4,7 @@
 
 #include "clone/CCloneLink.h"
 #include "clone/CCloneUi.h"
+#include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
 #include "model/CRadioData.h"
 
@@ -73,13 +74,18 @@ std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
         if (!ui_.ConfirmOkCancel(question)) return std::nullopt;
     }
     const CProgressScope scope(link_, ui_);
+    fileFailure_.clear();
     link_.SetFile(cloneFile_);
     int result = Identify();
-    if (result == 0) {
+    if (result == 0 && cloneFile_.empty()) {
+        fileFailure_ = CloneFileFailure(cloneFile_, 0);
+        result = CCloneLink::kFailed;
+    } else if (result == 0) {
         AdoptModel();
         {
             const CWaitCursor wait(ui_);
             result = link_.ReadFromTransceiver();
+            fileFailure_ = link_.FileFailure();
             // A read that ended early leaves a clone file the data set cannot take: that is
             // a failed read, not a completed one, and the data set stays as it was.
             if (result == 0 && !LoadCloneFile()) result = CCloneLink::kFailed;
@@ -94,14 +100,24 @@ std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
 std::optional<int> CCloneOperations::CloneOut() {
     if (!ui_.ConfirmOkCancel(CloneText(text_id::kWriteToTransceiver))) return std::nullopt;
     const CProgressScope scope(link_, ui_);
+    fileFailure_.clear();
     link_.SetFile(cloneFile_);
     int result = Identify();
     if (result == 0) {
         AdoptModel();
         const CWaitCursor wait(ui_);
-        radio_.ExportFile(cloneFile_);
-        link_.SetFile(cloneFile_);
-        result = link_.WriteToTransceiver();
+        // Only a clone file written whole goes out: a truncated one would leave the
+        // transceiver's memory half overwritten.
+        const IcfFileOutcome exported = cloneFile_.empty()
+                                            ? IcfFileOutcome{IcfResult::kCannotOpenFile, 0}
+                                            : radio_.ExportFile(cloneFile_);
+        if (!exported.Ok()) {
+            fileFailure_ = CloneFileFailure(cloneFile_, exported.error);
+            result = CCloneLink::kFailed;
+        } else {
+            link_.SetFile(cloneFile_);
+            result = link_.WriteToTransceiver();
+        }
     }
     link_.SignalResult(result == 0);
     Report(Command::kOut, result);
@@ -159,6 +175,11 @@ void CCloneOperations::Report(Command command, int result) {
         }
     }
     if (entry.status != 0) ui_.ShowStatus(CloneText(entry.status));
+    // A clone file that failed is no cable fault: the box names the directory and the cause.
+    if (result == CCloneLink::kFailed && !fileFailure_.empty()) {
+        ui_.ShowMessage(fileFailure_, true);
+        return;
+    }
     if (entry.box != 0) ui_.ShowMessage(CloneText(entry.box), entry.warning);
 }
 

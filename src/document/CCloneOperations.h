@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace ql {
 
@@ -48,6 +49,7 @@ class CCloneOperations {
     CCloneLink& link_;
     std::filesystem::path cloneFile_;
     CCloneUi& ui_;
+    std::string fileFailure_;  // why the last command's clone file failed, if it did
 };
 
 }  // namespace ql

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/FileWriting.h"
+#include "base/InputFile.h"
 #include "base/SystemError.h"
 #include "model/CRadioData.h"
 
@@ -26,11 +27,17 @@ std::string Describe(const std::filesystem::path& path, std::string_view what) {
 }  // namespace
 
 DataFileResult OpenDataFile(CRadioData& radio, const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Never blocks on a FIFO, never throws on a directory or a failing device.
+    CInputFile file(path);
+    if (!file.IsOpen())
         return Failure("CANNOT_OPEN_FILE",
-                       DescribeFailure(path.string(), errno) + " (CANNOT_OPEN_FILE)");
+                       DescribeFailure(path.string(), file.Error()) + " (CANNOT_OPEN_FILE)");
+    std::istream in(&file);
     std::string result = radio.ArchiveLoad(in);
+    if (file.Error() != 0) {
+        return Failure("CANNOT_OPEN_FILE", DescribeFailure(path.string(), file.Error()) +
+                                               " (CANNOT_OPEN_FILE); nothing was changed");
+    }
     if (result != "OK") {
         return Failure(
             result, Describe(path, "not a valid data file (" + result + "); nothing was changed"));

@@ -115,28 +115,52 @@ std::string C7400Rig::Save(std::string_view left, bool withSafety) {
     const std::filesystem::path path(QuotedPath(Tail(left, '.', withSafety ? 3 : 2)));
     if (!withSafety) {
         Rebuild(false);
-        return WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
+        const IcfFileOutcome saved =
+            WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
+        lastFileError_ = saved.error;
+        return std::string(ResultText(saved.result));
     }
     // The file gets the safety rebuild (illegal channels with factory contents); the data
     // set afterwards is as a plain rebuild leaves it, the user's channels untouched.
     Rebuild(false);
     const CMemoryImage healed = image_;
     Rebuild(true);
-    std::string result = WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
+    const IcfFileOutcome saved = WriteIcf(path, image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
+    lastFileError_ = saved.error;
     image_ = healed;
     MarkAllUndecoded();
     Rebuild(false);
-    return result;
+    return std::string(ResultText(saved.result));
+}
+
+std::string C7400Rig::SaveText() {
+    Rebuild(false);
+    return FormatIcf(image_.Bytes(), Dispatch("COMMON.CLONE_COMMENT"));
 }
 
 std::string C7400Rig::Load(std::string_view left) {
     const std::filesystem::path path(QuotedPath(Tail(left, '.', 2)));
-    std::string result = ReadIcf(path, image_.MutableBytes());
-    if (result == "OK") {
+    const IcfFileOutcome loaded = ReadIcf(path, image_.MutableBytes());
+    lastFileError_ = loaded.error;
+    return std::string(ResultText(Adopt(loaded.result)));
+}
+
+IcfResult C7400Rig::LoadFrom(std::istream& in) {
+    lastFileError_ = 0;
+    return Adopt(ReadIcf(in, image_.MutableBytes()));
+}
+
+IcfResult C7400Rig::LoadText(std::string_view text) {
+    lastFileError_ = 0;
+    return Adopt(ReadIcfText(text, image_.MutableBytes()));
+}
+
+IcfResult C7400Rig::Adopt(IcfResult loaded) {
+    if (loaded == IcfResult::kOk) {
         MarkAllUndecoded();
         Rebuild(false);
     }
-    return result;
+    return loaded;
 }
 
 void C7400Rig::MarkAllUndecoded() {

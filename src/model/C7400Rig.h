@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "datafile/IcfResult.h"
 #include "model/CChannelTable.h"
 #include "model/CCommonSettings.h"
 #include "model/CDtmfMemories.h"
@@ -27,11 +29,21 @@ class C7400Rig {
 
     [[nodiscard]] const CMemoryImage& Image() const { return image_; }
 
+    // "FILE.LOAD." from a stream or a text in memory instead of a file: on kOk the image
+    // becomes authoritative and is rebuilt; otherwise nothing changes.
+    [[nodiscard]] IcfResult LoadFrom(std::istream& in);
+    [[nodiscard]] IcfResult LoadText(std::string_view text);
+    // "FILE.SAVE." into memory: rebuilds and returns the data file's text.
+    [[nodiscard]] std::string SaveText();
+    // The errno value behind the last "FILE" command's failure; 0 when it was not the file's.
+    [[nodiscard]] int LastFileError() const { return lastFileError_; }
+
   private:
     std::string Core(std::string_view command, bool& taken);
     std::string EditFlag(std::string_view value);
     std::string Save(std::string_view left, bool withSafety);
     std::string Load(std::string_view left);
+    IcfResult Adopt(IcfResult loaded);
     void ReactToVersion();
     void MarkAllUndecoded();
     void Rebuild(bool safety);
@@ -44,6 +56,7 @@ class C7400Rig {
     std::unique_ptr<CCommonSettings> common_;
     CDtmfMemories dtmf_;
     bool editFlag_ = false;
+    int lastFileError_ = 0;
 };
 
 }  // namespace ql

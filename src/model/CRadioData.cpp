@@ -1,9 +1,12 @@
 #include "model/CRadioData.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
 #include <system_error>
 
-#include "base/LineReader.h"
+#include "base/InputFile.h"
+#include "base/RetryOnEintr.h"
 #include "base/TempFile.h"
 #include "datafile/IcfFile.h"
 #include "model/C7400Rig.h"
@@ -47,38 +50,30 @@ std::string CRadioData::Internal(std::string_view text) {
 }
 
 std::string CRadioData::ArchiveStore(std::ostream& archive) {
-    std::string result = Internal("FILE.SAVE." + Quoted(tempFile_));
-    if (result != "OK") return result;
-    std::ifstream in(tempFile_, std::ios::binary);
-    if (!in) return "CANNOT_OPEN_FILE";
-    std::string line;
-    while (ReadBoundedLine(in, line, kIcfMaxLineLength) == LineStatus::Line) {
-        archive << line << "\r\n";
-    }
-    if (!archive) return "CANNOT_OPEN_FILE";
+    // The lines go straight to the archive: no temporary file, so no temporary directory,
+    // can fail a save.
+    archive << rig_->SaveText();
+    if (!archive.flush()) return "CANNOT_OPEN_FILE";
     SetModified(false);
     return "OK";
 }
 
 std::string CRadioData::ArchiveLoad(std::istream& archive) {
-    {
-        std::ofstream out(tempFile_, std::ios::binary | std::ios::trunc);
-        if (!out) return "CANNOT_OPEN_FILE";
-        std::string line;
-        for (;;) {
-            const LineStatus status = ReadBoundedLine(archive, line, kIcfMaxLineLength);
-            if (status == LineStatus::End) break;
-            // A line longer than any legal one: no data file, whatever follows.
-            if (status == LineStatus::TooLong) return "FORMAT_ERROR";
-            out << line << "\r\n";
-        }
-        if (!out.flush()) return "CANNOT_OPEN_FILE";
-    }
-    std::string result = Internal("FILE.LOAD." + Quoted(tempFile_));
-    if (result != "OK") return result;
+    // Read straight from the archive, as the reader reads a file: comment lines of any
+    // length pass, other lines keep their bound.
+    const IcfResult result = rig_->LoadFrom(archive);
+    if (result != IcfResult::kOk) return std::string(ResultText(result));
     Internal("HEAL");
     SetModified(false);
     return "OK";
+}
+
+std::string CRadioData::SaveText() {
+    return rig_->SaveText();
+}
+
+IcfResult CRadioData::LoadText(std::string_view text) {
+    return rig_->LoadText(text);
 }
 
 bool CRadioData::IsModified() {
@@ -111,17 +106,26 @@ void CRadioData::InitIdentity() {
     for (std::size_t i = 0; i < 19; ++i) identity_.payload[i] = ' ';
 }
 
-void CRadioData::ImportFile(const std::filesystem::path& path) {
-    if (!std::ifstream(path, std::ios::binary)) return;
-    Command("FILE.LOAD." + Quoted(path));
+IcfFileOutcome CRadioData::ImportFile(const std::filesystem::path& path) {
+    {
+        const CInputFile file(path);
+        if (!file.IsOpen()) return {IcfResult::kCannotOpenFile, file.Error()};
+    }
+    const IcfResult loaded = ResultFromText(Command("FILE.LOAD." + Quoted(path)));
+    const int error = rig_->LastFileError();
     Command("HEAL");
     SetModified(false);
+    return {loaded, error};
 }
 
-void CRadioData::ExportFile(const std::filesystem::path& path) {
-    if (!std::fstream(path, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary))
-        return;
-    Command("FILE.SAVE.WithSafety." + Quoted(path));
+IcfFileOutcome CRadioData::ExportFile(const std::filesystem::path& path) {
+    const int fd = RetryOnEintr([&] {
+        return ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    });
+    if (fd < 0) return {IcfResult::kCannotOpenFile, errno};
+    ::close(fd);
+    const IcfResult saved = ResultFromText(Command("FILE.SAVE.WithSafety." + Quoted(path)));
+    return {saved, saved == IcfResult::kOk ? 0 : rig_->LastFileError()};
 }
 
 }  // namespace ql

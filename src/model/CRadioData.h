@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "datafile/IcfResult.h"
 #include "model/CIdentityRecord.h"
 
 namespace ql {
@@ -40,11 +41,17 @@ class CRadioData {
     void SetCommandObserver(CommandObserver observer) { observer_ = std::move(observer); }
 
     // Archive load: reads the lines of a data file from archive. Returns "OK", or the
-    // reader's result text, in which case the data set is unchanged.
-    virtual std::string ArchiveLoad(std::istream& archive);
+    // reader's result text, in which case the data set is unchanged. An archive that fails
+    // while being read gives "CANNOT_OPEN_FILE".
+    [[nodiscard]] virtual std::string ArchiveLoad(std::istream& archive);
     // Archive store: writes the data set as a data file (CR LF line ends). Returns "OK" or
-    // the writer's result text.
+    // the writer's result text ("CANNOT_OPEN_FILE" when the archive refuses the lines).
     virtual std::string ArchiveStore(std::ostream& archive);
+
+    // The data set as the text of a data file, as "FILE.SAVE." would write it, and back as
+    // "FILE.LOAD." reads it: a snapshot of the data set that never touches a disk.
+    [[nodiscard]] std::string SaveText();
+    [[nodiscard]] IcfResult LoadText(std::string_view text);
 
     [[nodiscard]] virtual bool IsModified();
     virtual void SetModified(bool modified);
@@ -56,11 +63,13 @@ class CRadioData {
     virtual int MatchIdentity(const CIdentityRecord& record, bool keep);
     virtual void InitIdentity();
 
-    // Loads a data file written by a clone read (nothing happens when it cannot be read).
-    void ImportFile(const std::filesystem::path& path);
+    // Loads a data file written by a clone read (nothing happens when it cannot be opened).
+    // The reader's result, with the errno value when the file itself failed.
+    [[nodiscard]] IcfFileOutcome ImportFile(const std::filesystem::path& path);
     // Saves the data set with the safety rebuild, for a clone write (nothing happens when
-    // the file cannot be created).
-    void ExportFile(const std::filesystem::path& path);
+    // the file cannot be created). The writer's result, with the errno value when the file
+    // could not be created or written whole: only a kOk file may be sent.
+    [[nodiscard]] IcfFileOutcome ExportFile(const std::filesystem::path& path);
 
     [[nodiscard]] const std::filesystem::path& TemporaryDataFile() const { return tempFile_; }
 

@@ -51,8 +51,8 @@ int SignalDescriptor() {
 
 // The writer replaces the file whole, so it never shows half written.
 void SaveWritten(const std::string& path, const CMemoryImage& image, std::string_view comment) {
-    const std::string result = WriteIcf(path, image.Bytes(), comment);
-    if (result != "OK") std::cerr << "rz7400-sim: " << path << ": " << result << '\n';
+    const IcfFileOutcome saved = WriteIcf(path, image.Bytes(), comment);
+    if (!saved.Ok()) std::cerr << "rz7400-sim: " << path << ": " << DescribeErrno(saved.error) << '\n';
 }
 
 int PollTimeout(const CPacedOutput& output, timespec& timeout) {
@@ -120,9 +120,11 @@ int Run(std::span<const std::string_view> args) {
     }
     CMemoryImage memory = BuildFactoryImage(static_cast<int>(options->country));
     if (!options->image.empty()) {
-        const std::string result = ReadIcf(options->image, memory.MutableBytes());
-        if (result != "OK") {
-            std::cerr << "rz7400-sim: " << options->image << ": " << result << '\n';
+        const IcfFileOutcome loaded = ReadIcf(options->image, memory.MutableBytes());
+        if (!loaded.Ok()) {
+            std::cerr << "rz7400-sim: " << options->image << ": " << loaded.result;
+            if (loaded.error != 0) std::cerr << " (" << DescribeErrno(loaded.error) << ')';
+            std::cerr << '\n';
             return kFailure;
         }
     }

@@ -77,6 +77,20 @@ TEST(Exec, UsageErrorsAreStatusTwo) {
     EXPECT_EQ(Exec({"--", "--load"}).out, "\n");
 }
 
+// Standard input that fails (a directory, a device error) throws in its buffer; exec ends
+// with status 3 instead of an uncaught exception.
+TEST(Exec, StandardInputThatFailsIsStatusThree) {
+    struct Failing : std::streambuf {
+        int_type underflow() override { throw std::ios_base::failure("read error"); }
+    } failing;
+    std::istream in(&failing);
+    CMemorySettingsStore settings;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunExec({"exec"}, settings, in, out, err), 3);
+    EXPECT_NE(err.str().find("CANNOT_OPEN_FILE"), std::string::npos) << err.str();
+}
+
 TEST(Exec, SavedEditsComeBackOnLoad) {
     TempDir dir;
     const std::string file = dir.File("mine.icf").string();

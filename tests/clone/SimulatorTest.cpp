@@ -31,7 +31,7 @@ class Simulator : public ::testing::Test {
     }
     // Writes image as the clone file of a write.
     void WriteCloneFile(const CMemoryImage& image) {
-        ASSERT_EQ(WriteIcf(dir.File("clone.icf"), image.Bytes(), "comment"), "OK");
+        ASSERT_EQ(WriteIcf(dir.File("clone.icf"), image.Bytes(), "comment"), IcfResult::kOk);
     }
     [[nodiscard]] static CMemoryImage Patterned() {
         CMemoryImage image(kImageSize);

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +56,7 @@ TEST(IcfWriter, EveryFactoryImageSavedAndReadBackUnchanged) {
 
         // Read back: the image is what was saved, and the radio saves it again unchanged.
         CMemoryImage image(4000);
-        ASSERT_EQ(ReadIcf(file, image.MutableBytes()), "OK");
+        ASSERT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kOk);
         EXPECT_EQ(IcfText(image, std::string(16, ' ')), bytes);
         ASSERT_EQ(radio(Quoted("FILE.LOAD.", file)), "OK");
         const auto again = dir.File("again-"s + n + ".icf");
@@ -61,16 +65,17 @@ TEST(IcfWriter, EveryFactoryImageSavedAndReadBackUnchanged) {
 
         // The writer on its own carries the factory image byte for byte.
         const CMemoryImage factory = BuildFactoryImage(v);
-        ASSERT_EQ(WriteIcf(dir.File("raw.icf"), factory.Bytes(), "comment"), "OK");
+        ASSERT_EQ(WriteIcf(dir.File("raw.icf"), factory.Bytes(), "comment"), IcfResult::kOk);
         CMemoryImage raw(4000);
-        ASSERT_EQ(ReadIcf(dir.File("raw.icf"), raw.MutableBytes()), "OK");
+        ASSERT_EQ(ReadIcf(dir.File("raw.icf"), raw.MutableBytes()), IcfResult::kOk);
         EXPECT_EQ(raw, factory) << v;
     }
-    ASSERT_EQ(WriteIcf(dir.File("c.icf"), PatternImage().Bytes(), "Club repeater   "), "OK");
+    ASSERT_EQ(WriteIcf(dir.File("c.icf"), PatternImage().Bytes(), "Club repeater   "),
+              IcfResult::kOk);
     EXPECT_EQ(test::SplitLines(test::ReadFileBytes(dir.File("c.icf")))[1], "#Club repeater   \r");
     EXPECT_EQ(WriteIcf(dir.File("no/such/dir.icf"), PatternImage().Bytes(), ""),
-              "CANNOT_OPEN_FILE");
-    EXPECT_EQ(WriteIcf(dir.Path(), PatternImage().Bytes(), ""), "CANNOT_OPEN_FILE");
+              IcfResult::kCannotOpenFile);
+    EXPECT_EQ(WriteIcf(dir.Path(), PatternImage().Bytes(), ""), IcfResult::kCannotOpenFile);
 }
 
 TEST(IcfReader, AcceptsEveryLegalShape) {
@@ -80,7 +85,7 @@ TEST(IcfReader, AcceptsEveryLegalShape) {
     auto read = [&](const std::string& text) {
         test::WriteFileBytes(file, text);
         CMemoryImage image(4000);
-        const std::string result = ReadIcf(file, image.MutableBytes());
+        const std::string result(ResultText(ReadIcf(file, image.MutableBytes()).result));
         return result == "OK" && image == pattern ? std::string("OK") : result;
     };
 
@@ -114,7 +119,7 @@ TEST(IcfReader, AcceptsEveryLegalShape) {
     oneByte += test::DataLine(0, changed) + "\r\n";
     test::WriteFileBytes(file, oneByte);
     CMemoryImage image(4000);
-    ASSERT_EQ(ReadIcf(file, image.MutableBytes()), "OK");
+    ASSERT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kOk);
     EXPECT_EQ(image.ReadByte(0), 0xAB);
     EXPECT_EQ(image.ReadByte(1), pattern.ReadByte(1));
 }
@@ -166,7 +171,6 @@ TEST(IcfReader, EveryFailureLeavesTheImageAsItWas) {
         {"count zero", withLine("00000000"), "FORMAT_ERROR"},
         {"too short", withLine("00001"), "FORMAT_ERROR"},
         {"over 516", withLine("0000FF"s + std::string(511, '0')), "FORMAT_ERROR"},
-        {"comment over 516", withLine("#"s + std::string(600, 'c')), "FORMAT_ERROR"},
         {"overflow", withLine("0F9A10"s + data32), "DATA_OVERFLOW"},
         {"overflow by one", withLine("0FA001AB"), "DATA_OVERFLOW"},
         {"far overflow", withLine("FFFFFF"s + std::string(510, '0')), "DATA_OVERFLOW"},
@@ -177,16 +181,16 @@ TEST(IcfReader, EveryFailureLeavesTheImageAsItWas) {
         CMemoryImage image = pattern;
         image.WriteByte(100, 0x42);  // differs from the file
         const CMemoryImage before = image;
-        EXPECT_EQ(ReadIcf(file, image.MutableBytes()), c.result) << c.what;
+        EXPECT_EQ(ResultText(ReadIcf(file, image.MutableBytes()).result), c.result) << c.what;
         EXPECT_EQ(image, before) << c.what;
     }
     CMemoryImage image = pattern;
-    EXPECT_EQ(ReadIcf(dir.File("missing.icf"), image.MutableBytes()), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(ReadIcf(dir.File("missing.icf"), image.MutableBytes()), IcfResult::kCannotOpenFile);
     EXPECT_EQ(image, pattern);
 
     // A valid line of exactly 516 characters is fine.
     test::WriteFileBytes(file, good + "0000FF" + std::string(510, '0') + "\r\n");
-    ASSERT_EQ(ReadIcf(file, image.MutableBytes()), "OK");
+    ASSERT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kOk);
     EXPECT_EQ(image.ReadByte(254), 0);
     EXPECT_EQ(image.ReadByte(255), pattern.ReadByte(255));
 }
@@ -197,11 +201,11 @@ TEST(IcfReader, PlainBytesOfAnySizeAreCoveredExactly) {
     const auto file = dir.File("small.icf");
     CMemoryImage small(20);
     for (int i = 0; i < 20; ++i) small.WriteByte(i, static_cast<unsigned>(0xA0 + i));
-    ASSERT_EQ(WriteIcf(file, small.Bytes(), "small"), "OK");
+    ASSERT_EQ(WriteIcf(file, small.Bytes(), "small"), IcfResult::kOk);
     EXPECT_EQ(test::ReadFileBytes(file), IcfText(small, "small"));
 
     std::vector<std::uint8_t> bytes(20, 0x11);
-    ASSERT_EQ(ReadIcf(file, bytes), "OK");
+    ASSERT_EQ(ReadIcf(file, bytes), IcfResult::kOk);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), small.Bytes().begin()));
 
     const std::vector<std::uint8_t> before(20, 0x22);
@@ -214,12 +218,12 @@ TEST(IcfReader, PlainBytesOfAnySizeAreCoveredExactly) {
     for (const auto& [text, result] : failing) {
         test::WriteFileBytes(file, text);
         bytes = before;
-        EXPECT_EQ(ReadIcf(file, bytes), result) << text;
+        EXPECT_EQ(ResultText(ReadIcf(file, bytes).result), result) << text;
         EXPECT_EQ(bytes, before) << text;
     }
     // An empty memory needs no data line at all.
     test::WriteFileBytes(file, IcfText(CMemoryImage(0)));
-    EXPECT_EQ(ReadIcf(file, std::span<std::uint8_t>()), "OK");
+    EXPECT_EQ(ReadIcf(file, std::span<std::uint8_t>()), IcfResult::kOk);
 }
 
 TEST(IcfReader, HugeAndBinaryFilesAreFormatErrors) {
@@ -232,27 +236,27 @@ TEST(IcfReader, HugeAndBinaryFilesAreFormatErrors) {
     huge.append(std::size_t{32} << 20, '0');
     test::WriteFileBytes(file, huge);
     CMemoryImage image = pattern;
-    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), "FORMAT_ERROR");
+    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kFormatError);
     EXPECT_EQ(image, pattern);
 
     // The same as the first line.
     test::WriteFileBytes(file, huge.substr(14));
-    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), "FORMAT_ERROR");
+    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kFormatError);
     EXPECT_EQ(image, pattern);
 
     // An endless file without a line end.
-    EXPECT_EQ(ReadIcf("/dev/zero", image.MutableBytes()), "FORMAT_ERROR");
+    EXPECT_EQ(ReadIcf("/dev/zero", image.MutableBytes()), IcfResult::kFormatError);
     EXPECT_EQ(image, pattern);
 
     std::mt19937 random(7400);
     std::string binary(1 << 16, '\0');
     for (char& c : binary) c = static_cast<char>(random());
     test::WriteFileBytes(file, "20470001\r\n"s + binary);
-    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), "FORMAT_ERROR");
+    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kFormatError);
     std::string nul = IcfText(pattern);
     nul[500] = '\0';
     test::WriteFileBytes(file, nul);
-    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), "FORMAT_ERROR");
+    EXPECT_EQ(ReadIcf(file, image.MutableBytes()), IcfResult::kFormatError);
     EXPECT_EQ(image, pattern);
 }
 
@@ -283,6 +287,96 @@ TEST(IcfReader, FailedLoadLeavesTheWholeDataSet) {
     EXPECT_EQ(radio(Quoted("FILE.LOAD.", dir.File("missing.icf"))), "CANNOT_OPEN_FILE");
     EXPECT_EQ(radio(Quoted("FILE.SAVE.", dir.File("no/such/dir/x.icf"))), "CANNOT_OPEN_FILE");
     EXPECT_EQ(radio.Dump(), before);
+}
+
+}  // namespace
+}  // namespace ql
+
+namespace ql {
+namespace {
+
+// A comment line may be of any length, anywhere after the header; header and data lines
+// keep their bound. The file, a stream and a text in memory read alike.
+TEST(IcfReader, CommentLinesOfAnyLengthArePassedOver) {
+    TempDir dir;
+    const CMemoryImage pattern = PatternImage();
+    const std::string good = IcfText(pattern);
+    const std::size_t third = good.find('\n', good.find('\n') + 1) + 1;
+    auto withLine = [&](std::size_t at, const std::string& line) {
+        return good.substr(0, at) + line + good.substr(at);
+    };
+    auto lineStart = [&](int n) {
+        std::size_t at = 0;
+        for (int i = 0; i < n; ++i) at = good.find('\n', at) + 1;
+        return at;
+    };
+    const std::string bound = "#" + std::string(kIcfMaxLineLength, 'c');  // one over
+    const std::vector<std::pair<std::string, IcfResult>> cases = {
+        {withLine(third, "#" + std::string(600, 'c') + "\r\n"), IcfResult::kOk},
+        {withLine(third, "#" + std::string(3 << 20, 'c') + "\n"), IcfResult::kOk},
+        // One over the bound, its line end read with it: the next line is still read.
+        {withLine(third, bound + "\n"), IcfResult::kOk},
+        {withLine(third, bound + "\r\n"), IcfResult::kOk},
+        {withLine(lineStart(100), "#" + bound + "\r\n"), IcfResult::kOk},
+        {good + "#" + std::string(100000, 'x'), IcfResult::kOk},  // at the end, no line end
+        {"20470001" + std::string(600, '#') + "\r\n" + good.substr(10), IcfResult::kFormatError},
+        {withLine(third, "0000FF" + std::string(600, '0') + "\r\n"), IcfResult::kFormatError},
+        {withLine(third, "x#" + std::string(600, 'c') + "\r\n"), IcfResult::kFormatError},
+    };
+    const auto file = dir.File("long.icf");
+    for (const auto& [text, expected] : cases) {
+        const std::string what = text.substr(third, 40);
+        test::WriteFileBytes(file, text);
+        CMemoryImage image(4000);
+        EXPECT_EQ(ReadIcf(file, image.MutableBytes()), expected) << what;
+        if (expected == IcfResult::kOk) {
+            EXPECT_EQ(image, pattern) << what;
+        }
+        CMemoryImage fromText(4000);
+        EXPECT_EQ(ReadIcfText(text, fromText.MutableBytes()), expected) << what;
+        EXPECT_EQ(fromText, image) << what;
+        std::istringstream in(text);
+        CMemoryImage fromStream(4000);
+        EXPECT_EQ(ReadIcf(in, fromStream.MutableBytes()), expected) << what;
+        EXPECT_EQ(fromStream, image) << what;
+    }
+}
+
+TEST(IcfReader, DirectoriesDevicesAndFifosEndInAResult) {
+    TempDir dir;
+    const CMemoryImage pattern = PatternImage();
+    CMemoryImage image = pattern;
+    const IcfFileOutcome folder = ReadIcf(dir.Path(), image.MutableBytes());
+    EXPECT_EQ(folder, IcfResult::kCannotOpenFile);
+    EXPECT_EQ(folder.error, EISDIR);
+    // Reading from address 0 of the own memory fails with an I/O error.
+    const IcfFileOutcome memory = ReadIcf("/proc/self/mem", image.MutableBytes());
+    EXPECT_EQ(memory, IcfResult::kCannotOpenFile);
+    EXPECT_EQ(memory.error, EIO);
+    const auto fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadIcf(fifo, image.MutableBytes()), IcfResult::kFormatError);  // no writer: empty
+    EXPECT_EQ(image, pattern);
+    EXPECT_EQ(WriteIcf(dir.Path(), pattern.Bytes(), ""), IcfResult::kCannotOpenFile);
+}
+
+TEST(IcfWriter, TheTextInMemoryIsTheFile) {
+    TempDir dir;
+    const CMemoryImage pattern = PatternImage();
+    ASSERT_EQ(WriteIcf(dir.File("p.icf"), pattern.Bytes(), "Club"), IcfResult::kOk);
+    EXPECT_EQ(FormatIcf(pattern.Bytes(), "Club"), test::ReadFileBytes(dir.File("p.icf")));
+    EXPECT_EQ(FormatIcf(pattern.Bytes(), "Club"), IcfText(pattern, "Club"));
+}
+
+TEST(IcfResults, EveryResultHasItsTextAndBack) {
+    for (const IcfResult result :
+         {IcfResult::kOk, IcfResult::kCannotOpenFile, IcfResult::kFormatError,
+          IcfResult::kMismatchModel, IcfResult::kMismatchRevision, IcfResult::kDataOverflow,
+          IcfResult::kNotEnoughData, IcfResult::kError}) {
+        EXPECT_EQ(ResultFromText(ResultText(result)), result);
+    }
+    EXPECT_EQ(ResultText(IcfResult::kNotEnoughData), "NOT_ENOUGH_DATA");
+    EXPECT_EQ(ResultFromText("ok"), IcfResult::kError);
 }
 
 }  // namespace

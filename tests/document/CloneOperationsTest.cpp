@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "base/TempFile.h"
 #include "clone/BlockCodec.h"
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
@@ -114,6 +115,38 @@ TEST_F(CloneOperations, CloneOutWritesTheSafetyFileAndLeavesTheDataSetAlone) {
     EXPECT_EQ(ui.log.front(), "confirm: " + std::string(CloneText(5056)));
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5041), Status(5026),
                                                      "box: " + std::string(CloneText(5034))}));
+}
+
+// A clone file that cannot be written is no cable fault: nothing goes out, nothing comes in,
+// and the box names the temporary directory and the cause.
+TEST_F(CloneOperations, AFailedCloneFileSendsAndLoadsNothingAndSaysWhy) {
+    WithSimulator({"--written", dir.File("written.icf").string()});
+    const auto folder = dir.File("gone");
+    operations.emplace(radio.Data(), *link, folder / "clone.icf", ui);
+    radio("CH.MCH_144.3.FREQUENCY=146.0000");
+    const std::string before = radio.Dump();
+    const std::string box = "box!: the clone file cannot be written in the temporary directory " +
+                            folder.string() + ": no such file or device";
+
+    EXPECT_EQ(operations->CloneOut(), CCloneLink::kFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("written.icf")));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5028), box}));
+    EXPECT_EQ(tones.signals.at(0), FailureSignal());
+
+    ui.log.clear();
+    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    EXPECT_EQ(radio.Dump(), before);
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5027), box}));
+
+    // No clone file at all: the system temporary directory is named.
+    operations.emplace(radio.Data(), *link, std::filesystem::path(), ui);
+    ui.log.clear();
+    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    ASSERT_FALSE(ui.log.empty());
+    EXPECT_NE(ui.log.back().find("temporary directory " + TemporaryDirectory().string()),
+              std::string::npos)
+        << ui.log.back();
+    EXPECT_EQ(radio.Dump(), before);
 }
 
 TEST_F(CloneOperations, CloneInfoShowsTheTransceiversComment) {

@@ -98,8 +98,7 @@ std::string Hex(const CMemoryImage& image, int pos, int count) {
 
 CMemoryImage ReadImage(const fs::path& path) {
     CMemoryImage image(4000);
-    const std::string result = ReadIcf(path, image.MutableBytes());
-    EXPECT_EQ(result, "OK") << "reading " << path;
+    EXPECT_EQ(ReadIcf(path, image.MutableBytes()), IcfResult::kOk) << "reading " << path;
     return image;
 }
 
