@@ -34,10 +34,10 @@ constexpr std::array<Tone, 8> kFailureSignal{{{500, milliseconds(400)},
                                               {500, milliseconds(400)},
                                               {0, milliseconds(500)}}};
 
-int MapStatus(int status) {
-    if (status == clone_status::kDone) return CCloneLink::kCompleted;
-    if (status == clone_status::kCancelled) return CCloneLink::kCancelled;
-    return CCloneLink::kFailed;
+CloneResult MapStatus(CloneStatus status) {
+    if (status == CloneStatus::kDone) return CloneResult::kCompleted;
+    if (status == CloneStatus::kCancelled) return CloneResult::kCancelled;
+    return CloneResult::kFailed;
 }
 }  // namespace
 
@@ -57,52 +57,52 @@ void CCloneLink::Wire::Pause(std::chrono::milliseconds duration) {
     link_.clock_.Sleep(duration);
 }
 
-int CCloneLink::ReadInformation() {
+CloneResult CCloneLink::ReadInformation() {
     session_.Begin(CloneMode::kInformation, false, nullptr, nullptr);
     return Run(CloneMode::kInformation);
 }
 
-int CCloneLink::ReadFromTransceiver() {
+CloneResult CCloneLink::ReadFromTransceiver() {
     if (progress_ != nullptr) progress_->ShowStatus(CloneText(text_id::kNowReading));
     std::ofstream file(file_, std::ios::binary | std::ios::trunc);
-    if (!file) return kFailed;
+    if (!file) return CloneResult::kFailed;
     CByteBuf header;
     header.Append(session_.ModelBytes());
     header.Append(session_.RevisionBytes());
     header.ToHex();
     file << header.Text() << kCloneLineEnd << '#' << kCloneLineEnd;
     session_.Begin(CloneMode::kRead, false, &file, nullptr);
-    const int result = Run(CloneMode::kRead);
+    const CloneResult result = Run(CloneMode::kRead);
     file.flush();
     return result;
 }
 
-int CCloneLink::WriteToTransceiver() {
+CloneResult CCloneLink::WriteToTransceiver() {
     if (progress_ != nullptr) progress_->ShowStatus(CloneText(text_id::kNowWriting));
     session_.SetLineCount(CountCloneLines(file_));
     std::ifstream file(file_, std::ios::binary);
     std::string header;
     if (!file || ReadBoundedLine(file, header, kMaxCloneLine) != LineStatus::Line ||
         header.size() < kMinHeaderLength) {
-        return kBadCloneFile;
+        return CloneResult::kBadCloneFile;
     }
     session_.Begin(CloneMode::kWrite, true, nullptr, &file);
     return Run(CloneMode::kWrite);
 }
 
-int CCloneLink::Run(CloneMode mode) {
+CloneResult CCloneLink::Run(CloneMode mode) {
     const bool withProgress = mode != CloneMode::kInformation && progress_ != nullptr;
     if (withProgress) progress_->BeginProgress(CloneText(text_id::kCloning));
     const std::string device = device_.empty() ? DefaultPortDevice(port_) : device_;
     if (!line_->Open(device, kBaudRate)) {
         if (withProgress) progress_->EndProgress();
-        return kPortUnavailable;
+        return CloneResult::kPortUnavailable;
     }
     clock_.Sleep(kAroundRequest);
     session_.SendRequest();
     clock_.Sleep(kAroundRequest);
     Exchange(withProgress);
-    const int result = MapStatus(session_.Status());
+    const CloneResult result = MapStatus(session_.Status());
     line_->Close();
     if (withProgress) {
         clock_.Sleep(kBeforeProgressEnds);
@@ -121,8 +121,8 @@ void CCloneLink::Exchange(bool withProgress) {
     std::size_t fetched = 0;
     std::int64_t started = clock_.WholeSeconds();
     session_.ResetBlockCounter();
-    session_.SetStatus(clone_status::kRunning);
-    while (session_.Status() == clone_status::kRunning) {
+    session_.SetStatus(CloneStatus::kRunning);
+    while (session_.Status() == CloneStatus::kRunning) {
         if (next == fetched) {
             next = fetched = 0;
             std::size_t count = 0;
@@ -134,10 +134,10 @@ void CCloneLink::Exchange(bool withProgress) {
         }
         if (withProgress) {
             progress_->SetProgress(session_.Percent());
-            if (progress_->CancelRequested()) session_.SetStatus(clone_status::kCancelled);
+            if (progress_->CancelRequested()) session_.SetStatus(CloneStatus::kCancelled);
         }
         if (clock_.WholeSeconds() - started > kTimeOutSeconds) {
-            session_.SetStatus(clone_status::kTimeOut);
+            session_.SetStatus(CloneStatus::kTimeOut);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "clone/CCloneSession.h"
+#include "clone/CloneResult.h"
 #include "clone/CSerialLine.h"
 #include "model/CIdentityRecord.h"
 
@@ -21,13 +22,6 @@ class CTonePlayer;
 // and no user interface; a read or write shows its progress through CCloneProgress.
 class CCloneLink {
   public:
-    // Result codes of the exchanges.
-    static constexpr int kCompleted = 0;
-    static constexpr int kCancelled = 1;
-    static constexpr int kFailed = 77;
-    static constexpr int kBadCloneFile = 80;
-    static constexpr int kPortUnavailable = 91;
-
     static constexpr unsigned kBaudRate = 9600;
     // How long the exchange waits on the line at a time before it looks at the progress
     // display, the cancel command and the time-out again.
@@ -56,9 +50,9 @@ class CCloneLink {
     // The identification heard in the last information exchange.
     [[nodiscard]] const CIdentityRecord& GetInformation() const { return session_.Information(); }
 
-    int ReadInformation();
-    int ReadFromTransceiver();
-    int WriteToTransceiver();
+    [[nodiscard]] CloneResult ReadInformation();
+    [[nodiscard]] CloneResult ReadFromTransceiver();
+    [[nodiscard]] CloneResult WriteToTransceiver();
 
     // Two short high tones for success, four long low ones for failure.
     void SignalResult(bool success);
@@ -78,7 +72,7 @@ class CCloneLink {
         CCloneLink& link_;
     };
 
-    int Run(CloneMode mode);
+    CloneResult Run(CloneMode mode);
     void Exchange(bool withProgress);
 
     std::unique_ptr<CSerialLine> line_;

@@ -35,30 +35,30 @@ CCloneOperations::CCloneOperations(CRadioData& radio, CCloneLink& link,
                                    std::filesystem::path cloneFile, CCloneUi& ui)
     : radio_(radio), link_(link), cloneFile_(std::move(cloneFile)), ui_(ui) {}
 
-int CCloneOperations::CheckVersion() const {
+CloneResult CCloneOperations::CheckVersion() const {
     const CIdentityRecord& own = radio_.GetIdentity();
     const CIdentityRecord& heard = link_.GetInformation();
     if (own.modelCode != heard.modelCode || own.revision != heard.revision) {
-        return kModelMismatch;
+        return CloneResult::kModelMismatch;
     }
     // An identification that stops before its version or expansion byte matches nothing.
-    if (heard.payloadLength <= CIdentityRecord::kExpansionByte) return kVersionMismatch;
+    if (heard.payloadLength <= CIdentityRecord::kExpansionByte) return CloneResult::kVersionMismatch;
     if (own.PayloadByte(CIdentityRecord::kVersionByte, 0) !=
             heard.payload[CIdentityRecord::kVersionByte] ||
         own.PayloadByte(CIdentityRecord::kExpansionByte, 0) !=
             heard.payload[CIdentityRecord::kExpansionByte]) {
-        return kVersionMismatch;
+        return CloneResult::kVersionMismatch;
     }
-    return 0;
+    return CloneResult::kCompleted;
 }
 
-int CCloneOperations::Identify() {
-    int result = 0;
+CloneResult CCloneOperations::Identify() {
+    CloneResult result = CloneResult::kCompleted;
     {
         const CWaitCursor wait(ui_);
         result = link_.ReadInformation();
     }
-    return result == 0 ? CheckVersion() : result;
+    return result == CloneResult::kCompleted ? CheckVersion() : result;
 }
 
 void CCloneOperations::AdoptModel() {
@@ -66,7 +66,7 @@ void CCloneOperations::AdoptModel() {
     link_.SetRevision(radio_.GetIdentity().revision);
 }
 
-std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
+std::optional<CloneResult> CCloneOperations::CloneIn(bool documentModified) {
     if (documentModified) {
         const std::string question = std::string(CloneText(text_id::kReadFromTransceiver)) + "," +
                                      std::string(CloneText(text_id::kDataEdited));
@@ -74,43 +74,45 @@ std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
     }
     const CProgressScope scope(link_, ui_);
     link_.SetFile(cloneFile_);
-    int result = Identify();
-    if (result == 0) {
+    CloneResult result = Identify();
+    if (result == CloneResult::kCompleted) {
         AdoptModel();
         {
             const CWaitCursor wait(ui_);
             result = link_.ReadFromTransceiver();
             // A read that ended early leaves a clone file the data set cannot take: that is
             // a failed read, not a completed one, and the data set stays as it was.
-            if (result == 0 && !LoadCloneFile()) result = CCloneLink::kFailed;
+            if (result == CloneResult::kCompleted && !LoadCloneFile()) {
+                result = CloneResult::kFailed;
+            }
         }
-        if (result == 0) ui_.DataLoaded();
+        if (result == CloneResult::kCompleted) ui_.DataLoaded();
     }
-    link_.SignalResult(result == 0);
+    link_.SignalResult(result == CloneResult::kCompleted);
     Report(Command::kIn, result);
     return result;
 }
 
-std::optional<int> CCloneOperations::CloneOut() {
+std::optional<CloneResult> CCloneOperations::CloneOut() {
     if (!ui_.ConfirmOkCancel(CloneText(text_id::kWriteToTransceiver))) return std::nullopt;
     const CProgressScope scope(link_, ui_);
     link_.SetFile(cloneFile_);
-    int result = Identify();
-    if (result == 0) {
+    CloneResult result = Identify();
+    if (result == CloneResult::kCompleted) {
         AdoptModel();
         const CWaitCursor wait(ui_);
         radio_.ExportFile(cloneFile_);
         link_.SetFile(cloneFile_);
         result = link_.WriteToTransceiver();
     }
-    link_.SignalResult(result == 0);
+    link_.SignalResult(result == CloneResult::kCompleted);
     Report(Command::kOut, result);
     return result;
 }
 
-int CCloneOperations::CloneInformation() {
-    int result = Identify();
-    if (result == 0) {
+CloneResult CCloneOperations::CloneInformation() {
+    const CloneResult result = Identify();
+    if (result == CloneResult::kCompleted) {
         AdoptModel();
         link_.SignalResult(true);
         ui_.ShowInformation(radio_.GetModelName(), link_.GetInformation().Comment());
@@ -130,24 +132,24 @@ bool CCloneOperations::LoadCloneFile() {
     return true;
 }
 
-void CCloneOperations::Report(Command command, int result) {
+void CCloneOperations::Report(Command command, CloneResult result) {
     namespace id = text_id;
     ReportEntry entry;
     switch (result) {
-        case 0:
+        case CloneResult::kCompleted:
             if (command != Command::kInformation) entry = {id::kCloningCompleted, 0, false};
             if (command == Command::kOut) entry.box = id::kWriteSucceeded;
             break;
-        case CCloneLink::kCancelled:
+        case CloneResult::kCancelled:
             entry = {id::kTerminated, 0, true};
             break;
-        case kModelMismatch:
+        case CloneResult::kModelMismatch:
             entry = {id::kIllegalInformation, id::kCannotBeProgrammed, true};
             break;
-        case kVersionMismatch:
+        case CloneResult::kVersionMismatch:
             entry = {id::kVersionMismatch, id::kVersionNotSetUp, true};
             break;
-        case CCloneLink::kPortUnavailable:
+        case CloneResult::kPortUnavailable:
             entry = {id::kCannotAccessPort, id::kCheckPort, true};
             break;
         default: {

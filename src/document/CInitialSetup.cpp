@@ -34,23 +34,24 @@ std::string CInitialSetup::StoredCallSign() const {
     return std::string(TrimTrailing(settings_.GetString("SetupInfo", "CallSign", "")));
 }
 
-int CInitialSetup::Ok(std::string_view callSign) {
-    int result = 0;
+CloneResult CInitialSetup::Ok(std::string_view callSign) {
+    CloneResult result = CloneResult::kCompleted;
     {
         const CWaitCursor wait(ui_);
         result = link_.ReadInformation();
     }
     // Without its version and expansion bytes the identification teaches the setup
     // nothing: it fails rather than store what never arrived.
-    if (result == 0 && link_.GetInformation().payloadLength <= CIdentityRecord::kExpansionByte) {
-        result = CCloneLink::kFailed;
+    const bool completed = result == CloneResult::kCompleted;
+    if (completed && link_.GetInformation().payloadLength <= CIdentityRecord::kExpansionByte) {
+        result = CloneResult::kFailed;
     }
-    link_.SignalResult(result == 0);
-    if (result != 0) {
+    link_.SignalResult(result == CloneResult::kCompleted);
+    if (result != CloneResult::kCompleted) {
         ui_.ShowStatus(CloneText(text_id::kIllegalInformation));
         ui_.ShowMessage(CloneText(text_id::kCheckCloning), true);
     }
-    Store(result == 0, callSign);
+    Store(result == CloneResult::kCompleted, callSign);
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "clone/CloneResult.h"
+
 namespace ql {
 
 class CCloneLink;
@@ -25,7 +27,7 @@ class CInitialSetup {
 
     // OK, with the link set to the chosen port. Returns the result code; on success the
     // setup is complete, on failure the user was told and may try again or cancel.
-    int Ok(std::string_view callSign);
+    [[nodiscard]] CloneResult Ok(std::string_view callSign);
     void Cancel(std::string_view callSign);
 
   private:

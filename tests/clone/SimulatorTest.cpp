@@ -48,7 +48,7 @@ class Simulator : public ::testing::Test {
 
 TEST_F(Simulator, IdentifiesItselfAsConfigured) {
     Start({"--country", "7", "--expand", "33", "--comment", "Mobile 2"});
-    ASSERT_EQ(link->ReadInformation(), 0);
+    ASSERT_EQ(link->ReadInformation(), CloneResult::kCompleted);
     const CIdentityRecord& info = link->GetInformation();
     EXPECT_EQ(info.modelCode, 0x2047);
     EXPECT_EQ(info.revision, 1);
@@ -60,7 +60,7 @@ TEST_F(Simulator, IdentifiesItselfAsConfigured) {
 
 TEST_F(Simulator, ReadBringsItsWholeMemory) {
     Start({"--country", "5"});
-    ASSERT_EQ(link->ReadFromTransceiver(), 0);
+    ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     const std::vector<std::string> lines = SplitLines(ReadFileBytes(dir.File("clone.icf")));
     EXPECT_EQ(lines.size(), 2U + 112U);
     EXPECT_EQ(ReadImage(dir.File("clone.icf")), BuildFactoryImage(5));
@@ -69,28 +69,28 @@ TEST_F(Simulator, ReadBringsItsWholeMemory) {
 TEST_F(Simulator, WriteThenReadBackTheSameMemoryOverSuccessiveOpens) {
     Start({"--written", dir.File("written.icf").string(), "--block-size", "122"});
     WriteCloneFile(Patterned());
-    ASSERT_EQ(link->WriteToTransceiver(), 0);
+    ASSERT_EQ(link->WriteToTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("written.icf")), Patterned());
-    ASSERT_EQ(link->ReadFromTransceiver(), 0);
+    ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("clone.icf")), Patterned());
-    EXPECT_EQ(link->ReadInformation(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
 }
 
 TEST_F(Simulator, NoiseBetweenFramesChangesNothing) {
     Start({"--fault", "noise", "--written", dir.File("written.icf").string()});
-    EXPECT_EQ(link->ReadInformation(), 0);
-    ASSERT_EQ(link->ReadFromTransceiver(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
+    ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("clone.icf")), BuildFactoryImage(0));
     WriteCloneFile(Patterned());
-    EXPECT_EQ(link->WriteToTransceiver(), 0);
+    EXPECT_EQ(link->WriteToTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("written.icf")), Patterned());
 }
 
 // Each failure, and whether a write leaves anything in the simulator's memory.
 struct FaultCase {
     const char* fault;
-    int read;
-    int write;
+    CloneResult read;
+    CloneResult write;
 };
 
 class SimulatorFault : public Simulator, public ::testing::WithParamInterface<FaultCase> {};
@@ -101,21 +101,21 @@ TEST_P(SimulatorFault, EndsInItsResultCode) {
     EXPECT_EQ(link->ReadFromTransceiver(), GetParam().read);
     WriteCloneFile(Patterned());
     EXPECT_EQ(link->WriteToTransceiver(), GetParam().write);
-    if (GetParam().write != 0) {
+    if (GetParam().write != CloneResult::kCompleted) {
         EXPECT_FALSE(std::filesystem::exists(written));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SimulatorFault,
-                         ::testing::Values(FaultCase{"bad-checksum:5", 77, 77},
-                                           FaultCase{"silent-after:3", 77, 77},
-                                           FaultCase{"result:1", 0, 77},
-                                           FaultCase{"result:0x40", 0, 77},
+                         ::testing::Values(FaultCase{"bad-checksum:5", CloneResult::kFailed, CloneResult::kFailed},
+                                           FaultCase{"silent-after:3", CloneResult::kFailed, CloneResult::kFailed},
+                                           FaultCase{"result:1", CloneResult::kCompleted, CloneResult::kFailed},
+                                           FaultCase{"result:0x40", CloneResult::kCompleted, CloneResult::kFailed},
                                            // Without an echo the write never gets past its request;
                                            // a read does not need the echo.
-                                           FaultCase{"no-echo", 0, 77},
+                                           FaultCase{"no-echo", CloneResult::kCompleted, CloneResult::kFailed},
                                            // The link alone cannot tell that a read ended early.
-                                           FaultCase{"end-after:10", 0, 0}),
+                                           FaultCase{"end-after:10", CloneResult::kCompleted, CloneResult::kCompleted}),
                          [](const auto& param) {
                              std::string name = param.param.fault;
                              for (char& c : name) {
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, SimulatorFault,
 TEST_F(Simulator, NoAnswerTimesOutOnTheRealClock) {
     Start({"--fault", "no-answer"});
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(link->ReadInformation(), CCloneLink::kFailed);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kFailed);
     const auto took = std::chrono::steady_clock::now() - started;
     // Two pauses of 200 ms, then more than 2 and at most 3 whole seconds; a loaded
     // machine may add to that.
@@ -137,7 +137,7 @@ TEST_F(Simulator, NoAnswerTimesOutOnTheRealClock) {
 
 TEST_F(Simulator, OnceEndsAfterOneExchange) {
     Start({"--once"});
-    EXPECT_EQ(link->ReadInformation(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
     EXPECT_EQ(sim->Process().Wait(30s), 0);
     EXPECT_FALSE(std::filesystem::exists(sim->Link()));  // its link went with it
 }
@@ -146,7 +146,7 @@ TEST_F(Simulator, AnOldLinkIsReplaced) {
     std::filesystem::create_symlink("/nowhere", dir.File("rz7400"));
     Start({});
     EXPECT_EQ(std::filesystem::read_symlink(sim->Link()), sim->Device());
-    EXPECT_EQ(link->ReadInformation(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
     EXPECT_EQ(link->GetPort(), 3U);  // the stored port, given to the link at construction
     link->SetPort(2);
     Identify({0x07, 0x21, 'x'});
-    EXPECT_EQ(setup->Ok("DL1ABC  "), 0);
+    EXPECT_EQ(setup->Ok("DL1ABC  "), CloneResult::kCompleted);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0000", 0), 1);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0001", 0), 7);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0002", 0), 0x21);
@@ -54,7 +54,7 @@ TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
 
 TEST_F(InitialSetup, ABlankCallSignIsStoredAsSixBlanksAndALongOneIsCut) {
     Identify({0x00, 0x00});
-    EXPECT_EQ(setup->Ok("   "), 0);
+    EXPECT_EQ(setup->Ok("   "), CloneResult::kCompleted);
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
     EXPECT_EQ(setup->StoredCallSign(), "");
     setup->Cancel("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -62,7 +62,7 @@ TEST_F(InitialSetup, ABlankCallSignIsStoredAsSixBlanksAndALongOneIsCut) {
 }
 
 TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
-    EXPECT_EQ(setup->Ok("K1XYZ"), CCloneLink::kFailed);  // nobody answers
+    EXPECT_EQ(setup->Ok("K1XYZ"), CloneResult::kFailed);  // nobody answers
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "K1XYZ");
@@ -74,7 +74,7 @@ TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
 
 TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {
     Identify({0x05});  // the expansion byte never came
-    EXPECT_EQ(setup->Ok("K1XYZ"), CCloneLink::kFailed);
+    EXPECT_EQ(setup->Ok("K1XYZ"), CloneResult::kFailed);
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0002"));
