@@ -11,6 +11,8 @@
 #include "app/CQtSettingsStore.h"
 #include "cli/CInterruptWatch.h"
 #include "cli/CTerminalCloneUi.h"
+#include "cli/CommandTraceSetup.h"
+#include "cli/ExitStatus.h"
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
@@ -26,8 +28,6 @@ namespace ql::cli {
 
 namespace {
 
-constexpr int kUsageError = 2;
-constexpr int kFileError = 3;
 constexpr unsigned kExpectedBlocks = 112;
 
 struct CloneArgs {
@@ -103,9 +103,9 @@ bool ChoosePort(CCloneLink& link, const CSettingsStore& settings,
     return true;
 }
 
-void PrintOutcome(int result, std::string_view what, const CTerminalCloneUi& ui,
+void PrintOutcome(CloneResult result, std::string_view what, const CTerminalCloneUi& ui,
                   const CCloneLink& link, bool terminal) {
-    if (result == 0) {
+    if (result == CloneResult::kCompleted) {
         if (!ui.Information().empty()) std::cout << ui.Information();
         if (!ui.Status().empty()) std::cout << TerminalText(ui.Status());
         for (const CTerminalCloneUi::Message& message : ui.Messages()) {
@@ -114,7 +114,7 @@ void PrintOutcome(int result, std::string_view what, const CTerminalCloneUi& ui,
         std::cout << std::flush;
         return;
     }
-    if (result == CCloneLink::kPortUnavailable && !link.LineFailure().empty()) {
+    if (result == CloneResult::kPortUnavailable && !link.LineFailure().empty()) {
         std::cerr << "ql7400-cli: " << link.LineFailure() << '\n';
     } else {
         std::cerr << "ql7400-cli: " << what << " on " << link.Device() << " ended with result "
@@ -132,11 +132,11 @@ int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
     std::string error;
     if (!ChoosePort(link, settings, args.port, error)) {
         std::cerr << "ql7400-cli: " << error << '\n';
-        return kUsageError;
+        return kUsageStatus;
     }
-    const int result = setup.Ok(args.callSign.value_or(setup.StoredCallSign()));
+    const CloneResult result = setup.Ok(args.callSign.value_or(setup.StoredCallSign()));
     PrintOutcome(result, "the initial setup", ui, link, terminal);
-    return result;
+    return ResultCode(result);
 }
 
 int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
@@ -144,29 +144,31 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
     std::string error;
     if (!ChoosePort(link, settings, args.port, error)) {
         std::cerr << "ql7400-cli: " << error << '\n';
-        return kUsageError;
+        return kUsageStatus;
     }
+    CCommandTrace trace = OpenTraceFromEnvironment(std::cerr);
     C7400RadioData radio(settings);
     radio.Reset();
+    TraceCommands(radio, trace);
     const CCloneFile cloneFile;
     if (cloneFile.Path().empty()) {
         std::cerr << "ql7400-cli: cannot create the clone file in the temporary directory\n";
-        return kFileError;
+        return kFileStatus;
     }
     CCloneOperations operations(radio, link, cloneFile.Path(), ui);
-    int result = 0;
+    CloneResult result = CloneResult::kCompleted;
     std::string_view what;
     if (args.command == "info") {
         what = "Clone info.";
         result = operations.CloneInformation();
     } else if (args.command == "read") {
         what = "Clone in";
-        result = operations.CloneIn(false).value_or(CCloneLink::kCancelled);
-        if (result == 0) {
+        result = operations.CloneIn(false).value_or(CloneResult::kCancelled);
+        if (result == CloneResult::kCompleted) {
             const DataFileResult saved = SaveDataFile(radio, args.file);
             if (!saved.ok) {
                 std::cerr << "ql7400-cli: " << saved.message << '\n';
-                return kFileError;
+                return kFileStatus;
             }
         }
     } else {
@@ -174,14 +176,14 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
         const DataFileResult opened = OpenDataFile(radio, args.file);
         if (!opened.ok) {
             std::cerr << "ql7400-cli: " << opened.message << '\n';
-            return kFileError;
+            return kFileStatus;
         }
-        result = operations.CloneOut().value_or(CCloneLink::kCancelled);
+        result = operations.CloneOut().value_or(CloneResult::kCancelled);
     }
     // The document keeps the port it used.
     settings.SetInt("CommPort", "PortNumber", static_cast<int>(link.GetPort()));
     PrintOutcome(result, what, ui, link, terminal);
-    return result;
+    return ResultCode(result);
 }
 
 }  // namespace
@@ -191,7 +193,7 @@ int RunCloneCommand(const std::vector<std::string>& args) {
     const std::optional<CloneArgs> parsed = ParseArgs(args, error);
     if (!parsed) {
         std::cerr << "ql7400-cli: " << error << '\n';
-        return kUsageError;
+        return kUsageStatus;
     }
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     // Ctrl-C cancels a read or a write; elsewhere it ends the program as usual.

@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "base/LineReader.h"
+#include "cli/CommandTraceSetup.h"
+#include "cli/ExitStatus.h"
 #include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
 
@@ -45,19 +47,20 @@ std::optional<ExecOptions> ParseOptions(const std::vector<std::string>& args, st
 }  // namespace
 
 int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std::istream& in,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, CCommandTrace* trace) {
     const auto options = ParseOptions(args, err);
     if (!options) {
         err << "usage: ql7400-cli exec [--load FILE] [--save FILE] [COMMAND ...]\n";
-        return 2;
+        return kUsageStatus;
     }
     C7400RadioData radio(settings);
     radio.Reset();
+    if (trace != nullptr) TraceCommands(radio, *trace);
     if (options->load) {
         const DataFileResult loaded = OpenDataFile(radio, *options->load);
         if (!loaded.ok) {
             err << "ql7400-cli: cannot open " << loaded.message << "\n";
-            return 3;
+            return kFileStatus;
         }
     }
     if (!options->commands.empty()) {
@@ -70,7 +73,7 @@ int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std:
             if (status == LineStatus::TooLong) {
                 err << "ql7400-cli exec: a command line on standard input is longer than "
                     << kMaxCommandLength << " characters\n";
-                return 2;
+                return kUsageStatus;
             }
             out << radio.Command(line) << '\n';
         }
@@ -80,7 +83,7 @@ int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std:
         const DataFileResult saved = SaveDataFile(radio, *options->save);
         if (!saved.ok) {
             err << "ql7400-cli: cannot save " << saved.message << "\n";
-            return 3;
+            return kFileStatus;
         }
     }
     return 0;

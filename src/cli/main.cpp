@@ -5,7 +5,9 @@
 
 #include "app/CQtSettingsStore.h"
 #include "cli/CloneCommands.h"
+#include "cli/CommandTraceSetup.h"
 #include "cli/ExecCommand.h"
+#include "cli/ExitStatus.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage(std::cerr);
-        return 2;
+        return ql::cli::kUsageStatus;
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -34,12 +36,13 @@ int main(int argc, char** argv) {
     }
     if (command == "exec") {
         ql::CQtSettingsStore settings;
-        return ql::cli::RunExec(args, settings, std::cin, std::cout, std::cerr);
+        ql::CCommandTrace trace = ql::cli::OpenTraceFromEnvironment(std::cerr);
+        return ql::cli::RunExec(args, settings, std::cin, std::cout, std::cerr, &trace);
     }
     if (command == "setup" || command == "info" || command == "read" || command == "write") {
         return ql::cli::RunCloneCommand(args);
     }
     std::cerr << "ql7400-cli: unknown command " << command << "\n";
     PrintUsage(std::cerr);
-    return 2;
+    return ql::cli::kUsageStatus;
 }
