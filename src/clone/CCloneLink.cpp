@@ -1,6 +1,8 @@
 #include "clone/CCloneLink.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 #include <fstream>
 
 #include "base/LineReader.h"
@@ -54,7 +56,30 @@ void CCloneLink::Wire::Send(std::span<const std::uint8_t> frame) {
 }
 
 void CCloneLink::Wire::Pause(std::chrono::milliseconds duration) {
-    link_.clock_.Sleep(duration);
+    link_.Pause(duration);
+}
+
+void CCloneLink::Pause(milliseconds duration) {
+    if (shown_ == nullptr) {
+        clock_.Sleep(duration);
+        return;
+    }
+    while (duration > milliseconds::zero()) {
+        const milliseconds slice = std::min(duration, kPollSlice);
+        clock_.Sleep(slice);
+        duration -= slice;
+        shown_->SetProgress(session_.Percent());
+    }
+    lastServed_ = clock_.Now();
+}
+
+void CCloneLink::ServeProgress() {
+    shown_->SetProgress(session_.Percent());
+    // A cancel that comes after the exchange ended changes nothing.
+    if (shown_->CancelRequested() && session_.Status() == CloneStatus::kRunning) {
+        session_.SetStatus(CloneStatus::kCancelled);
+    }
+    lastServed_ = clock_.Now();
 }
 
 CloneResult CCloneLink::ReadInformation() {
@@ -91,22 +116,22 @@ CloneResult CCloneLink::WriteToTransceiver() {
 }
 
 CloneResult CCloneLink::Run(CloneMode mode) {
-    const bool withProgress = mode != CloneMode::kInformation && progress_ != nullptr;
-    if (withProgress) progress_->BeginProgress(CloneText(text_id::kCloning));
+    shown_ = mode != CloneMode::kInformation ? progress_ : nullptr;
+    if (shown_ != nullptr) shown_->BeginProgress(CloneText(text_id::kCloning));
     const std::string device = device_.empty() ? DefaultPortDevice(port_) : device_;
     if (!line_->Open(device, kBaudRate)) {
-        if (withProgress) progress_->EndProgress();
+        if (shown_ != nullptr) std::exchange(shown_, nullptr)->EndProgress();
         return CloneResult::kPortUnavailable;
     }
-    clock_.Sleep(kAroundRequest);
+    Pause(kAroundRequest);
     session_.SendRequest();
-    clock_.Sleep(kAroundRequest);
-    Exchange(withProgress);
+    Pause(kAroundRequest);
+    Exchange();
     const CloneResult result = MapStatus(session_.Status());
     line_->Close();
-    if (withProgress) {
-        clock_.Sleep(kBeforeProgressEnds);
-        progress_->EndProgress();
+    if (shown_ != nullptr) {
+        Pause(kBeforeProgressEnds);
+        std::exchange(shown_, nullptr)->EndProgress();
     }
     return result;
 }
@@ -114,14 +139,16 @@ CloneResult CCloneLink::Run(CloneMode mode) {
 // One received byte per turn goes through frame reception; a complete frame is acted on
 // at once and restarts the time-out. Bytes are fetched from the line only when the ones
 // already fetched are used up, and the line is waited on rather than polled, so the loop
-// sleeps while nothing arrives.
-void CCloneLink::Exchange(bool withProgress) {
+// sleeps while nothing arrives. The progress display hears of a new percentage at once and
+// otherwise once per wait slice, not once per byte.
+void CCloneLink::Exchange() {
     std::array<std::uint8_t, CSerialLine::kMaxRead> bytes{};
     std::size_t next = 0;
     std::size_t fetched = 0;
     std::int64_t started = clock_.WholeSeconds();
     session_.ResetBlockCounter();
     session_.SetStatus(CloneStatus::kRunning);
+    int shownPercent = -1;
     while (session_.Status() == CloneStatus::kRunning) {
         if (next == fetched) {
             next = fetched = 0;
@@ -132,9 +159,10 @@ void CCloneLink::Exchange(bool withProgress) {
             session_.Dispatch();
             started = clock_.WholeSeconds();
         }
-        if (withProgress) {
-            progress_->SetProgress(session_.Percent());
-            if (progress_->CancelRequested()) session_.SetStatus(CloneStatus::kCancelled);
+        if (shown_ != nullptr &&
+            (session_.Percent() != shownPercent || clock_.Now() - lastServed_ >= kPollSlice)) {
+            shownPercent = session_.Percent();
+            ServeProgress();
         }
         if (clock_.WholeSeconds() - started > kTimeOutSeconds) {
             session_.SetStatus(CloneStatus::kTimeOut);

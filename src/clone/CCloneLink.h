@@ -24,7 +24,8 @@ class CCloneLink {
   public:
     static constexpr unsigned kBaudRate = 9600;
     // How long the exchange waits on the line at a time before it looks at the progress
-    // display, the cancel command and the time-out again.
+    // display, the cancel command and the time-out again; also the longest the progress
+    // display goes without a call (and so a window without processing its events).
     static constexpr std::chrono::milliseconds kPollSlice{20};
     // Silence of more than this many whole seconds ends an exchange.
     static constexpr std::int64_t kTimeOutSeconds = 2;
@@ -73,7 +74,13 @@ class CCloneLink {
     };
 
     CloneResult Run(CloneMode mode);
-    void Exchange(bool withProgress);
+    void Exchange();
+    // A pause of the protocol. With a progress display it sleeps in slices and lets the
+    // display process events between them, so a window keeps painting; without one (the
+    // identification) it simply sleeps.
+    void Pause(std::chrono::milliseconds duration);
+    // Shows the progress and asks for the cancel command.
+    void ServeProgress();
 
     std::unique_ptr<CSerialLine> line_;
     CClock& clock_;
@@ -81,6 +88,9 @@ class CCloneLink {
     Wire wire_{*this};
     CCloneSession session_{wire_};
     CCloneProgress* progress_ = nullptr;
+    // The progress display of the running exchange, if it has one.
+    CCloneProgress* shown_ = nullptr;
+    std::chrono::milliseconds lastServed_{0};
     std::filesystem::path file_;
     std::string device_;
     unsigned port_ = 1;

@@ -72,6 +72,10 @@ TEST_F(CloneTiming, ReadProgressAdvancesInTensAndCancelEndsTheExchange) {
     peer.On(0xE2, Concat({blocks, TransceiverFrame(0xE5, "Orva Inc.")}));
     EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ui.percents, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    // About 9000 bytes arrived at once: the display heard of each new percentage and of
+    // the pauses' slices, not of every byte.
+    EXPECT_LT(ui.progressCalls, 100);
+    EXPECT_LT(ui.cancelChecks, 20);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"status: " + std::string(CloneText(5040)),
                                                 "progress: Cloning", "progress end"}));
 
@@ -81,6 +85,39 @@ TEST_F(CloneTiming, ReadProgressAdvancesInTensAndCancelEndsTheExchange) {
     EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCancelled);
     EXPECT_EQ(cancelling.percents.back(), 30);
     EXPECT_FALSE(line->IsOpen());
+}
+
+TEST_F(CloneTiming, PausesKeepTheProgressDisplayServedButTheIdentificationsDoNot) {
+    ScriptedUi ui;
+    link->SetProgress(&ui);
+    peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x00, 0x00}));
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
+    EXPECT_EQ(clock.sleeps, (std::vector<milliseconds>{200ms, 200ms}));
+    EXPECT_EQ(ui.progressCalls, 0);
+
+    clock.sleeps.clear();
+    peer.On(0xE2, TransceiverFrame(0xE5, "Orva Inc."));
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
+    // 200 ms before and after the request and 500 ms before the display goes, in slices
+    // with the display served after each.
+    milliseconds slept{0};
+    for (const milliseconds sleep : clock.sleeps) {
+        EXPECT_LE(sleep, CCloneLink::kPollSlice);
+        slept += sleep;
+    }
+    EXPECT_EQ(slept, 900ms);
+    EXPECT_GE(ui.progressCalls, static_cast<int>(clock.sleeps.size()));
+}
+
+TEST_F(CloneTiming, AWaitWithoutBytesServesTheDisplayOncePerSlice) {
+    ScriptedUi ui;
+    link->SetProgress(&ui);
+    peer.echo = false;
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kFailed);
+    // Silence of up to 3 s in 20 ms slices: one call each, give or take the last.
+    const auto slices = static_cast<int>(3s / CCloneLink::kPollSlice);
+    EXPECT_LE(ui.cancelChecks, slices + 2);
+    EXPECT_GE(ui.cancelChecks, slices * 2 / 3);
 }
 
 TEST_F(CloneTiming, WritePausesBeforeItsFirstBlock) {
