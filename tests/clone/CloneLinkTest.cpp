@@ -30,12 +30,14 @@ struct MemoryTransport {
 };
 
 struct PtyTransport {
-    CMonotonicClock clock;
+    FakeClock clock;
     ScriptedPeer peer;
     std::optional<PtyPeer> pty;
 
     void Start() { pty.emplace(peer); }
-    std::unique_ptr<CSerialLine> MakeLine() { return std::make_unique<CComPort>(); }
+    std::unique_ptr<CSerialLine> MakeLine() {
+        return std::make_unique<FastSilenceLine>(std::make_unique<CComPort>(), clock);
+    }
     CClock& Clock() { return clock; }
     std::string Device() const { return pty->Device(); }
     Bytes Heard() { return pty->Heard(); }

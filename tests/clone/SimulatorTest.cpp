@@ -1,5 +1,6 @@
 // The clone link with the real port against the simulated transceiver: whole exchanges,
-// and every failure the simulator can show ending in its result code.
+// and every failure the simulator can show ending in its result code. The fake clock keeps
+// pauses and time-outs short; one exchange waits out its time-out on the real clock.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
 #include "clone/ChildProcess.h"
+#include "clone/TestLines.h"
 #include "clone/CloneFakes.h"
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
@@ -20,9 +22,14 @@ using namespace std::chrono_literals;
 
 class Simulator : public ::testing::Test {
   protected:
-    void Start(std::vector<std::string> args) {
+    void Start(std::vector<std::string> args, bool realClock = false) {
         sim.emplace(dir.Path(), std::move(args));
-        link.emplace(std::make_unique<CComPort>(), clock, tones);
+        if (realClock) {
+            link.emplace(std::make_unique<CComPort>(), monotonic, tones);
+        } else {
+            link.emplace(std::make_unique<FastSilenceLine>(std::make_unique<CComPort>(), clock),
+                         clock, tones);
+        }
         link->SetDevice(sim->Link().string());
         link->SetModel(0x2047);
         link->SetRevision(1);
@@ -40,7 +47,8 @@ class Simulator : public ::testing::Test {
     }
 
     TempDir dir;
-    CMonotonicClock clock;
+    FakeClock clock;
+    CMonotonicClock monotonic;
     RecordingTones tones;
     std::optional<SimProcess> sim;
     std::optional<CCloneLink> link;
@@ -91,6 +99,8 @@ struct FaultCase {
     const char* fault;
     CloneResult read;
     CloneResult write;
+
+    friend void PrintTo(const FaultCase& fault, std::ostream* out) { *out << fault.fault; }
 };
 
 class SimulatorFault : public Simulator, public ::testing::WithParamInterface<FaultCase> {};
@@ -125,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, SimulatorFault,
                          });
 
 TEST_F(Simulator, NoAnswerTimesOutOnTheRealClock) {
-    Start({"--fault", "no-answer"});
+    Start({"--fault", "no-answer"}, true);
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(link->ReadInformation(), CloneResult::kFailed);
     const auto took = std::chrono::steady_clock::now() - started;

@@ -38,12 +38,13 @@ const std::vector<Tone>& FailureSignal() {
 }
 
 // The operations on a data set of version 0 that completed its setup, against the
-// simulator (real port and clock) or an in-memory line (fake clock).
+// simulator (real port) or an in-memory line, both on the fake clock.
 class CloneOperationsFixture : public ::testing::Test {
   protected:
     void WithSimulator(std::vector<std::string> args) {
         sim.emplace(dir.Path(), std::move(args));
-        link.emplace(std::make_unique<CComPort>(), realClock, tones);
+        link.emplace(std::make_unique<FastSilenceLine>(std::make_unique<CComPort>(), simClock),
+                     simClock, tones);
         link->SetDevice(sim->Link().string());
         Finish();
     }
@@ -63,7 +64,7 @@ class CloneOperationsFixture : public ::testing::Test {
     CCloneFile cloneFile;
     ScriptedUi ui;
     RecordingTones tones;
-    CMonotonicClock realClock;
+    FakeClock simClock;
     FakeClock fakeClock;
     ScriptedPeer peer;
     MemoryLine* memory = nullptr;
