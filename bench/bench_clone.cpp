@@ -143,7 +143,8 @@ void PacedExchange(benchmark::State& state, bool write) {
         for (auto _ : state) {
             const auto started = std::chrono::steady_clock::now();
             const double cpuStarted = ProcessSeconds();
-            const CloneResult result = write ? link.WriteToTransceiver() : link.ReadFromTransceiver();
+            const CloneResult result =
+                write ? link.WriteToTransceiver() : link.ReadFromTransceiver();
             cpu = ProcessSeconds() - cpuStarted;
             wall = duration<double>(std::chrono::steady_clock::now() - started).count();
             state.SetIterationTime(wall);

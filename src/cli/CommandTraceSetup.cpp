@@ -19,8 +19,9 @@ CCommandTrace OpenTraceFromEnvironment(std::ostream& err) {
 
 void TraceCommands(CRadioData& radio, CCommandTrace& trace) {
     if (!trace.IsOpen()) return;
-    radio.SetCommandObserver(
-        [&trace](std::string_view command, std::string_view answer) { trace.Record(command, answer); });
+    radio.SetCommandObserver([&trace](std::string_view command, std::string_view answer) {
+        trace.Record(command, answer);
+    });
 }
 
 }  // namespace ql::cli

@@ -8,7 +8,7 @@
 namespace ql {
 class CCommandTrace;
 class CSettingsStore;
-}
+}  // namespace ql
 
 namespace ql::cli {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <fstream>
+#include <utility>
 
 #include "base/LineReader.h"
 #include "clone/CClock.h"

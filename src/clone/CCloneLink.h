@@ -7,8 +7,8 @@
 #include <string>
 
 #include "clone/CCloneSession.h"
-#include "clone/CloneResult.h"
 #include "clone/CSerialLine.h"
+#include "clone/CloneResult.h"
 #include "model/CIdentityRecord.h"
 
 namespace ql {

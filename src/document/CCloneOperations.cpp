@@ -42,7 +42,8 @@ CloneResult CCloneOperations::CheckVersion() const {
         return CloneResult::kModelMismatch;
     }
     // An identification that stops before its version or expansion byte matches nothing.
-    if (heard.payloadLength <= CIdentityRecord::kExpansionByte) return CloneResult::kVersionMismatch;
+    if (heard.payloadLength <= CIdentityRecord::kExpansionByte)
+        return CloneResult::kVersionMismatch;
     if (own.PayloadByte(CIdentityRecord::kVersionByte, 0) !=
             heard.payload[CIdentityRecord::kVersionByte] ||
         own.PayloadByte(CIdentityRecord::kExpansionByte, 0) !=

@@ -25,8 +25,7 @@ TEST(CommandTrace, AFileThatCannotBeOpenedIsNamedAndRecordsNothing) {
     const TempDir dir;
     CCommandTrace trace(dir.File("missing") / "trace.txt");
     EXPECT_FALSE(trace.IsOpen());
-    EXPECT_NE(trace.Failure().find((dir.File("missing") / "trace.txt").string()),
-              std::string::npos)
+    EXPECT_NE(trace.Failure().find((dir.File("missing") / "trace.txt").string()), std::string::npos)
         << trace.Failure();
     trace.Record("COMMON.BEEP", "ON");  // harmless
     EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));

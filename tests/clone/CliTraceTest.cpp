@@ -30,9 +30,8 @@ class CliTrace : public ::testing::Test {
 
 TEST_F(CliTrace, ExecAppendsEveryCommandWithItsAnswer) {
     const std::filesystem::path trace = dir.File("trace.txt");
-    const CliRun run =
-        Run({"exec", "COMMON.BEEP=OFF", "COMMON.BEEP", "XYZ", "CH.MCH_144.1.FREQUENCY=145.5"},
-            trace);
+    const CliRun run = Run(
+        {"exec", "COMMON.BEEP=OFF", "COMMON.BEEP", "XYZ", "CH.MCH_144.1.FREQUENCY=145.5"}, trace);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string expected =
         "COMMON.BEEP=OFF\tOFF\nCOMMON.BEEP\tOFF\nXYZ\t\nCH.MCH_144.1.FREQUENCY=145.5\t145.5000\n";

@@ -9,8 +9,8 @@
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
 #include "clone/ChildProcess.h"
-#include "clone/TestLines.h"
 #include "clone/CloneFakes.h"
+#include "clone/TestLines.h"
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
 #include "support/TestSupport.h"
@@ -116,23 +116,24 @@ TEST_P(SimulatorFault, EndsInItsResultCode) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SimulatorFault,
-                         ::testing::Values(FaultCase{"bad-checksum:5", CloneResult::kFailed, CloneResult::kFailed},
-                                           FaultCase{"silent-after:3", CloneResult::kFailed, CloneResult::kFailed},
-                                           FaultCase{"result:1", CloneResult::kCompleted, CloneResult::kFailed},
-                                           FaultCase{"result:0x40", CloneResult::kCompleted, CloneResult::kFailed},
-                                           // Without an echo the write never gets past its request;
-                                           // a read does not need the echo.
-                                           FaultCase{"no-echo", CloneResult::kCompleted, CloneResult::kFailed},
-                                           // The link alone cannot tell that a read ended early.
-                                           FaultCase{"end-after:10", CloneResult::kCompleted, CloneResult::kCompleted}),
-                         [](const auto& param) {
-                             std::string name = param.param.fault;
-                             for (char& c : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SimulatorFault,
+    ::testing::Values(FaultCase{"bad-checksum:5", CloneResult::kFailed, CloneResult::kFailed},
+                      FaultCase{"silent-after:3", CloneResult::kFailed, CloneResult::kFailed},
+                      FaultCase{"result:1", CloneResult::kCompleted, CloneResult::kFailed},
+                      FaultCase{"result:0x40", CloneResult::kCompleted, CloneResult::kFailed},
+                      // Without an echo the write never gets past its request;
+                      // a read does not need the echo.
+                      FaultCase{"no-echo", CloneResult::kCompleted, CloneResult::kFailed},
+                      // The link alone cannot tell that a read ended early.
+                      FaultCase{"end-after:10", CloneResult::kCompleted, CloneResult::kCompleted}),
+    [](const auto& param) {
+        std::string name = param.param.fault;
+        for (char& c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        }
+        return name;
+    });
 
 TEST_F(Simulator, NoAnswerTimesOutOnTheRealClock) {
     Start({"--fault", "no-answer"}, true);
