@@ -3,15 +3,24 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <cerrno>
+#include <chrono>
 
+#include "base/DescriptorWaits.h"
 #include "base/RetryOnEintr.h"
 
 namespace ql {
 
+namespace {
+// How long a full pipe or device may hold up a write before it counts as failed.
+constexpr std::chrono::milliseconds kWriteStall{10000};
+}  // namespace
+
 int WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t n = RetryOnEintr([&] { return ::write(fd, data.data(), data.size()); });
+        if (n < 0 && errno == EAGAIN && WaitWritable(fd, kWriteStall)) continue;
         if (n < 0) return errno;
+        if (n == 0) return EIO;  // no progress and no cause: never loop on it
         data.remove_prefix(static_cast<std::size_t>(n));
     }
     return 0;

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "base/DescriptorWaits.h"
 #include "base/FileWriting.h"
 #include "base/SystemError.h"
 #include "model/CRadioData.h"
@@ -46,7 +47,7 @@ int WriteReplacing(const std::filesystem::path& path, const std::string& text) {
     const std::filesystem::path temporary(name.data());
     int error = WriteAll(fd, text);
     if (error == 0 && ::fchmod(fd, ModeFor(path)) != 0) error = errno;
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (error == 0) error = SyncToDisk(fd);
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) ::unlink(temporary.c_str());
