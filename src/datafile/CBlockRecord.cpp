@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
+#include "base/HexDigits.h"
+
 namespace ql {
 
 namespace {
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 unsigned HexNumber(std::string_view digits) {
     unsigned value = 0;
     for (const char c : digits) value = value * 16 + static_cast<unsigned>(HexValue(c));
@@ -67,8 +60,7 @@ std::string CBlockRecord::ToText() const {
     std::string text;
     text.reserve(6 + 2 * data_.size());
     auto put = [&text](unsigned value, int digits) {
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
-            text += kHexDigits[(value >> shift) & 15U];
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += HexDigit(value >> shift);
     };
     put(address_, 4);
     put(static_cast<unsigned>(data_.size()), 2);

@@ -25,8 +25,6 @@ class C7400Rig {
     // the version, in this order, until one answers.
     std::string Dispatch(std::string_view command);
 
-    [[nodiscard]] const CMemoryImage& Image() const { return image_; }
-
   private:
     std::string Core(std::string_view command, bool& taken);
     std::string EditFlag(std::string_view value);
