@@ -120,6 +120,15 @@ TEST_F(CloneTiming, AWaitWithoutBytesServesTheDisplayOncePerSlice) {
     EXPECT_GE(ui.cancelChecks, slices * 2 / 3);
 }
 
+TEST_F(CloneTiming, ACancelThatComesAfterTheEndLeavesTheReadCompleted) {
+    ScriptedUi ui;
+    ui.cancelAtPercent = 100;  // the user presses Escape as the bar fills
+    link->SetProgress(&ui);
+    peer.On(0xE2, TransceiverFrame(0xE5, "Orva Inc."));
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
+    EXPECT_EQ(ui.percents.back(), 100);
+}
+
 TEST_F(CloneTiming, WritePausesBeforeItsFirstBlock) {
     WriteFileBytes(dir.File("clone.icf"), "20470001\r\n#\r\n000001AB\r\n");
     peer.On(0xE5, TransceiverFrame(0xE6, Bytes{0x00}));

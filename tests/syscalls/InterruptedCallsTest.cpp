@@ -22,7 +22,7 @@
 
 namespace {
 
-enum class Fault { kInterrupted, kNotYet, kShort };
+enum class Fault { kInterrupted, kNotYet, kShort, kNothing };
 
 // The faults the next calls meet, per call kind; descriptors in spared pass untouched (the
 // test's own end of a pseudo-terminal).
@@ -69,6 +69,7 @@ ssize_t __wrap_write(int fd, const void* buffer, size_t count) {
     Fault fault{};
     if (Next(Faults().writes, fd, fault)) {
         if (fault == Fault::kShort) return __real_write(fd, buffer, count > 1 ? count / 2 : count);
+        if (fault == Fault::kNothing) return 0;
         errno = fault == Fault::kInterrupted ? EINTR : EAGAIN;
         return -1;
     }
@@ -156,6 +157,12 @@ TEST_F(InterruptedCalls, TheFileWriterWritesWholeFilesAndSyncsThroughInterrupts)
     EXPECT_EQ(SyncToDisk(fd), 0);
     EXPECT_TRUE(Faults().syncs.empty());
     ::close(fd);
+}
+
+TEST_F(InterruptedCalls, AWriteThatMovesNothingFailsInsteadOfLoopingForever) {
+    const TempDir dir;
+    Faults().writes = {Fault::kNothing};
+    EXPECT_EQ(RewriteFile(dir.File("plain.txt"), "text"), EIO);
 }
 
 TEST_F(InterruptedCalls, ASaveGoesThroughInterruptedWritesAndSync) {
