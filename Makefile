@@ -1,31 +1,49 @@
 # Build front end: every target installs what is missing, configures and builds.
+#
+#   make run    the programs, for using them: on a fresh checkout build/ is configured without
+#               tests and with warnings allowed, so it needs only the programs' packages
+#   make test   everything a developer or CI checks: build/ with the tests, warnings are errors
 BUILD        ?= build
 BUILD_ASAN   ?= build-asan
 BUILD_FUZZ   ?= build-fuzz
 BUILD_TYPE   ?= RelWithDebInfo
 FUZZ_SECONDS ?= 15
+FUZZ_LONG_SECONDS ?= 3600
 JOBS         ?= $(shell nproc)
 PREFIX       ?= /usr/local
 
-.PHONY: all deps build run install test test-unit test-sanitize test-fuzz bench fuzz format tidy clean
+# What `make run` starts.
+RUN_COMMAND  ?= $(BUILD)/bin/ql7400-cli exec CH.MCH_144.1.ALL CH.MCH_430.1.ALL
+
+FORMAT_FILES = find src tests bench fuzz -name '*.cpp' -o -name '*.h'
+
+.PHONY: all deps deps-run build programs run install test test-unit test-sanitize test-fuzz bench \
+	fuzz fuzz-long format format-check tidy clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+deps-run:
+	@scripts/install-deps run
 
-build: deps $(BUILD)/build.ninja
+# The programs: a build/ that a developer configured is used as it is; a fresh one gets no
+# test, benchmark or fuzz code, and a compiler warning stops no user.
+programs: deps-run
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQL_TESTS=OFF -DQL_BENCH=OFF -DQL_WERROR=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/bin/ql7400-cli exec CH.MCH_144.1.ALL CH.MCH_430.1.ALL
+run: programs
+	$(RUN_COMMAND)
 
-# Programs, desktop entry, icons, MIME type, metainfo, man pages and manual into PREFIX
-# (below DESTDIR when set), e.g. `sudo make install` or `make install PREFIX=~/.local`.
-install: build
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQL_TESTS=ON -DQL_BENCH=ON \
+	  -DQL_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+install: programs
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 test: test-unit test-sanitize test-fuzz
@@ -35,16 +53,17 @@ test-unit: build
 
 # Every test once more under AddressSanitizer and UBSan (the benchmarks are left out).
 test-sanitize: deps
-	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQL_CORE_ONLY=OFF -DQL_SANITIZE=ON -DQL_BENCH=OFF
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQL_CORE_ONLY=OFF \
+	  -DQL_SANITIZE=ON -DQL_BENCH=OFF -DQL_TESTS=ON -DQL_WERROR=ON
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
 fuzz: deps
 	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_FUZZ=ON \
-	  -DCMAKE_CXX_COMPILER=clang++
+	  -DQL_WERROR=ON -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)
 
-# Each fuzz target for a short while, from its seed corpus, inside the fuzz build folder.
+# Each fuzz target for FUZZ_SECONDS, from its seed corpus, inside the fuzz build folder.
 test-fuzz: fuzz
 	@cd $(BUILD_FUZZ) && for f in bin/fuzz_*; do \
 	  name=$$(basename $$f); mkdir -p corpus/$$name; \
@@ -53,11 +72,19 @@ test-fuzz: fuzz
 	    corpus/$$name $(CURDIR)/fuzz/seeds/$$name 2>$$name.log || { tail -40 $$name.log; exit 1; }; \
 	done; echo "fuzz targets: no crash"
 
+# The same for an hour per target; the corpus grows in the fuzz build folder.
+fuzz-long:
+	$(MAKE) test-fuzz FUZZ_SECONDS=$(FUZZ_LONG_SECONDS)
+
 bench: build
 	$(BUILD)/bin/ql7400-bench
 
 format:
-	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	$(FORMAT_FILES) | xargs clang-format -i
+
+# Fails on any file that clang-format would change.
+format-check: deps
+	$(FORMAT_FILES) | xargs clang-format --dry-run -Werror
 
 tidy: build
 	run-clang-tidy -quiet -p $(BUILD) src/ 2>/dev/null || clang-tidy -p $(BUILD) $$(find src -name '*.cpp')

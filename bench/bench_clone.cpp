@@ -145,11 +145,12 @@ void PacedExchange(benchmark::State& state, bool write) {
         for (auto _ : state) {
             const auto started = std::chrono::steady_clock::now();
             const double cpuStarted = ProcessSeconds();
-            const int result = write ? link.WriteToTransceiver() : link.ReadFromTransceiver();
+            const CloneResult result =
+                write ? link.WriteToTransceiver() : link.ReadFromTransceiver();
             cpu = ProcessSeconds() - cpuStarted;
             wall = duration<double>(std::chrono::steady_clock::now() - started).count();
             state.SetIterationTime(wall);
-            if (result != 0) state.SkipWithError("the exchange failed");
+            if (result != CloneResult::kCompleted) state.SkipWithError("the exchange failed");
         }
         // The line's bytes and the pauses of the protocol: 200 ms before the request, 200 ms
         // after it (during which the line already carries the echo and, in a read, the

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (session.Receive(byte)) session.Dispatch();
         (void)session.Percent();
         // An exchange that ended starts over, so the rest of the input is heard too.
-        if (session.Status() != ql::clone_status::kRunning) begin();
+        if (session.Status() != ql::CloneStatus::kRunning) begin();
     }
     (void)session.Information().Comment();
     return 0;

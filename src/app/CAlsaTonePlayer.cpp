@@ -3,6 +3,8 @@
 #include <alsa/asoundlib.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/ToneSynthesis.h"
 
@@ -19,10 +21,9 @@ struct PcmCloser {
 // ALSA reports a missing sound card on standard error; a machine without sound is normal.
 void QuietAlsa(const char* /*file*/, int /*line*/, const char* /*function*/, int /*err*/,
                const char* /*fmt*/, ...) {}
-}  // namespace
 
-void CAlsaTonePlayer::Play(std::span<const Tone> signal) {
-    snd_lib_error_set_handler(&QuietAlsa);
+// Plays samples to their end on the default device; returns at once without one.
+void PlaySamples(const std::vector<std::int16_t>& samples) {
     snd_pcm_t* raw = nullptr;
     if (snd_pcm_open(&raw, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0) return;
     const std::unique_ptr<snd_pcm_t, PcmCloser> pcm(raw);
@@ -30,7 +31,6 @@ void CAlsaTonePlayer::Play(std::span<const Tone> signal) {
                            1, kLatencyMicroseconds) < 0) {
         return;
     }
-    const std::vector<std::int16_t> samples = SynthesizeSignal(signal, kRate);
     std::size_t done = 0;
     while (done < samples.size()) {
         const snd_pcm_sframes_t n =
@@ -42,6 +42,18 @@ void CAlsaTonePlayer::Play(std::span<const Tone> signal) {
         done += static_cast<std::size_t>(n);
     }
     snd_pcm_drain(pcm.get());
+}
+}  // namespace
+
+CAlsaTonePlayer::~CAlsaTonePlayer() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void CAlsaTonePlayer::Play(std::span<const Tone> signal) {
+    snd_lib_error_set_handler(&QuietAlsa);
+    std::vector<std::int16_t> samples = SynthesizeSignal(signal, kRate);
+    if (worker_.joinable()) worker_.join();
+    worker_ = std::thread([owned = std::move(samples)] { PlaySamples(owned); });
 }
 
 }  // namespace ql

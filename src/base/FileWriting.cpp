@@ -6,7 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <chrono>
 #include "base/LinkTarget.h"
+
+#include "base/DescriptorWaits.h"
 #include "base/RetryOnEintr.h"
 #include "base/SystemError.h"
 #include "base/UniqueName.h"
@@ -107,7 +110,7 @@ class CReplacementFile {
 // the disk.
 int CReplacementFile::Flush(Durability durability) const {
     if (durability == Durability::Deferred) return 0;
-    return RetryOnEintr([&] { return ::fsync(fd_); }) == 0 ? 0 : errno;
+    return SyncToDisk(fd_);
 }
 
 // Makes a rename in folder last: without this a crash may bring the old name back.
@@ -115,19 +118,23 @@ int FlushFolder(const std::filesystem::path& folder) {
     const int fd =
         RetryOnEintr([&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (fd < 0) return errno;
-    int error = 0;
     // Some file systems cannot flush a folder; the rename is then as lasting as they allow.
-    if (RetryOnEintr([&] { return ::fsync(fd); }) != 0 && errno != EINVAL) error = errno;
+    int error = SyncToDisk(fd);
+    if (error == EINVAL) error = 0;
     ::close(fd);
     return error;
 }
 
+// How long a full pipe or device may hold up a write before it counts as failed.
+constexpr std::chrono::milliseconds kWriteStall{10000};
 }  // namespace
 
 int WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t n = RetryOnEintr([&] { return ::write(fd, data.data(), data.size()); });
+        if (n < 0 && errno == EAGAIN && WaitWritable(fd, kWriteStall)) continue;
         if (n < 0) return errno;
+        if (n == 0) return EIO;  // no progress and no cause: never loop on it
         data.remove_prefix(static_cast<std::size_t>(n));
     }
     return 0;

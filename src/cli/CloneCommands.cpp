@@ -11,6 +11,8 @@
 #include "app/CQtSettingsStore.h"
 #include "cli/CInterruptWatch.h"
 #include "cli/CTerminalCloneUi.h"
+#include "cli/CommandTraceSetup.h"
+#include "cli/ExitStatus.h"
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
@@ -26,8 +28,6 @@ namespace ql::cli {
 
 namespace {
 
-constexpr int kUsageError = 2;
-constexpr int kFileError = 3;
 constexpr unsigned kExpectedBlocks = 112;
 
 struct CloneArgs {
@@ -106,9 +106,9 @@ std::optional<PortChoice> ChoosePort(const CSettingsStore& settings,
     return choice;
 }
 
-void PrintOutcome(int result, std::string_view what, const CTerminalCloneUi& ui,
+void PrintOutcome(CloneResult result, std::string_view what, const CTerminalCloneUi& ui,
                   const CCloneLink& link, bool terminal) {
-    if (result == 0) {
+    if (result == CloneResult::kCompleted) {
         if (!ui.Information().empty()) std::cout << ui.Information();
         if (!ui.Status().empty()) std::cout << TerminalText(ui.Status());
         for (const CTerminalCloneUi::Message& message : ui.Messages()) {
@@ -117,7 +117,7 @@ void PrintOutcome(int result, std::string_view what, const CTerminalCloneUi& ui,
         std::cout << std::flush;
         return;
     }
-    if (result == CCloneLink::kPortUnavailable && !link.LineFailure().empty()) {
+    if (result == CloneResult::kPortUnavailable && !link.LineFailure().empty()) {
         std::cerr << "ql7400-cli: " << link.LineFailure() << '\n';
     } else {
         std::cerr << "ql7400-cli: " << what << " on " << link.Device() << " ended with result "
@@ -136,7 +136,7 @@ int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
     const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
     if (!port) {
         std::cerr << "ql7400-cli: " << error << '\n';
-        return kUsageError;
+        return kUsageStatus;
     }
     const SetupOutcome outcome =
         setup.Ok({port->number, args.callSign.value_or(setup.StoredCallSign()), port->device});
@@ -144,9 +144,9 @@ int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
     if (!outcome.storeFailure.empty()) {
         std::cerr << "ql7400-cli: the settings could not be stored: " << outcome.storeFailure
                   << '\n';
-        if (outcome.result == 0) return kFileError;
+        if (outcome.result == CloneResult::kCompleted) return kFileStatus;
     }
-    return outcome.result;
+    return ResultCode(outcome.result);
 }
 
 // The document keeps the port it used. Written only when it changed, so that settings that
@@ -165,30 +165,32 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
     const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
     if (!port) {
         std::cerr << "ql7400-cli: " << error << '\n';
-        return kUsageError;
+        return kUsageStatus;
     }
     link.SetDevice(port->device.empty() ? ResolvePort(settings, port->number) : port->device);
+    CCommandTrace trace = OpenTraceFromEnvironment(std::cerr);
     C7400RadioData radio(settings);
     radio.Reset();
+    TraceCommands(radio, trace);
     const CCloneFile cloneFile;
     if (cloneFile.Path().empty()) {
         std::cerr << "ql7400-cli: " << cloneFile.Failure() << '\n';
-        return kFileError;
+        return kFileStatus;
     }
     CCloneOperations operations(radio, link, cloneFile.Path(), ui);
-    int result = 0;
+    CloneResult result = CloneResult::kCompleted;
     std::string_view what;
     if (args.command == "info") {
         what = "Clone info.";
         result = operations.CloneInformation();
     } else if (args.command == "read") {
         what = "Clone in";
-        result = operations.CloneIn(false).value_or(CCloneLink::kCancelled);
-        if (result == 0) {
+        result = operations.CloneIn(false).value_or(CloneResult::kCancelled);
+        if (result == CloneResult::kCompleted) {
             const DataFileResult saved = SaveDataFile(radio, args.file);
             if (!saved.ok) {
                 std::cerr << "ql7400-cli: " << saved.message << '\n';
-                return kFileError;
+                return kFileStatus;
             }
         }
     } else {
@@ -196,13 +198,13 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
         const DataFileResult opened = OpenDataFile(radio, args.file);
         if (!opened.ok) {
             std::cerr << "ql7400-cli: " << opened.message << '\n';
-            return kFileError;
+            return kFileStatus;
         }
-        result = operations.CloneOut().value_or(CCloneLink::kCancelled);
+        result = operations.CloneOut().value_or(CloneResult::kCancelled);
     }
     KeepPortNumber(settings, port->number);
     PrintOutcome(result, what, ui, link, terminal);
-    return result;
+    return ResultCode(result);
 }
 
 }  // namespace
@@ -212,7 +214,7 @@ int RunCloneCommand(const std::vector<std::string>& args, CInterruptWatch* inter
     const std::optional<CloneArgs> parsed = ParseArgs(args, error);
     if (!parsed) {
         std::cerr << "ql7400-cli: " << error << '\n';
-        return kUsageError;
+        return kUsageStatus;
     }
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     CQtSettingsStore settings;

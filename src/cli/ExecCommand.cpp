@@ -5,6 +5,8 @@
 
 #include "base/LineReader.h"
 #include "base/SystemError.h"
+#include "cli/CommandTraceSetup.h"
+#include "cli/ExitStatus.h"
 #include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
 
@@ -75,20 +77,22 @@ class AnswerWriter {
 }  // namespace
 
 int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std::istream& in,
-            std::ostream& out, std::ostream& err, const std::function<bool()>& stopRequested) {
+            std::ostream& out, std::ostream& err, const std::function<bool()>& stopRequested,
+            CCommandTrace* trace) {
     const auto stopped = [&] { return stopRequested && stopRequested(); };
     const auto options = ParseOptions(args, err);
     if (!options) {
         err << "usage: ql7400-cli exec [--load FILE] [--save FILE] [COMMAND ...]\n";
-        return kExecUsageError;
+        return kUsageStatus;
     }
     C7400RadioData radio(settings);
     radio.Reset();
+    if (trace != nullptr) TraceCommands(radio, *trace);
     if (options->load) {
         const DataFileResult loaded = OpenDataFile(radio, *options->load);
         if (!loaded.ok) {
             err << "ql7400-cli: cannot open " << loaded.message << "\n";
-            return kExecFileError;
+            return kFileStatus;
         }
     }
     AnswerWriter answers(out);
@@ -106,12 +110,12 @@ int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std:
                 // A directory or a device that fails: the commands cannot be read.
                 out.flush();
                 err << "ql7400-cli exec: standard input cannot be read (CANNOT_OPEN_FILE)\n";
-                return kExecFileError;
+                return kFileStatus;
             }
             if (status == LineStatus::TooLong) {
                 err << "ql7400-cli exec: a command line on standard input is longer than "
                     << kMaxCommandLength << " characters\n";
-                return kExecUsageError;
+                return kUsageStatus;
             }
             answers.Line(radio.Command(line));
         }
@@ -123,13 +127,13 @@ int RunExec(const std::vector<std::string>& args, CSettingsStore& settings, std:
         const DataFileResult saved = SaveDataFile(radio, *options->save);
         if (!saved.ok) {
             err << "ql7400-cli: cannot save " << saved.message << "\n";
-            return kExecFileError;
+            return kFileStatus;
         }
     }
     if (answers.Failed()) {
         err << "ql7400-cli: the answers could not be written to standard output: "
             << DescribeErrno(answers.Cause()) << "\n";
-        return kExecFileError;
+        return kFileStatus;
     }
     return 0;
 }

@@ -13,12 +13,11 @@
 #include "cli/CInterruptWatch.h"
 #include "cli/CInterruptibleInput.h"
 #include "cli/CloneCommands.h"
+#include "cli/CommandTraceSetup.h"
 #include "cli/ExecCommand.h"
+#include "cli/ExitStatus.h"
 
 namespace {
-
-constexpr int kUsageError = 2;
-constexpr int kOutputError = 3;
 
 void PrintUsage(std::ostream& out) {
     out << "usage: ql7400-cli exec [--load FILE] [--save FILE] [COMMAND ...]\n"
@@ -33,8 +32,9 @@ int RunExecCommand(const std::vector<std::string>& args, ql::cli::CInterruptWatc
     ql::CQtSettingsStore settings;
     ql::cli::CInterruptibleInput input(STDIN_FILENO, watch);
     std::istream in(&input);
-    return ql::cli::RunExec(args, settings, in, std::cout, std::cerr,
-                            [&watch] { return watch.Interrupted(); });
+    ql::CCommandTrace trace = ql::cli::OpenTraceFromEnvironment(std::cerr);
+    return ql::cli::RunExec(
+        args, settings, in, std::cout, std::cerr, [&watch] { return watch.Interrupted(); }, &trace);
 }
 
 // Output that never arrived is a failure, not a success: the status says so.
@@ -44,7 +44,7 @@ int CheckStandardOutput(int status) {
     const int cause = errno;
     std::cerr << "ql7400-cli: standard output could not be written: " << ql::DescribeErrno(cause)
               << '\n';
-    return status == 0 ? kOutputError : status;
+    return status == 0 ? ql::cli::kFileStatus : status;
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage(std::cerr);
-        return kUsageError;
+        return ql::cli::kUsageStatus;
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     if (command != "exec" && command != "setup" && !cloneOperation) {
         std::cerr << "ql7400-cli: unknown command " << command << "\n";
         PrintUsage(std::cerr);
-        return kUsageError;
+        return ql::cli::kUsageStatus;
     }
     // The commands that keep temporary files hold the ending signals back until they have
     // unwound; made first, before any thread starts.

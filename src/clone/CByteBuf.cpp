@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
+#include "base/HexDigits.h"
+
 namespace ql {
 
 namespace {
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
+// A character that is no upper-case hexadecimal digit counts as 0.
 std::uint8_t Nibble(std::uint8_t c) {
-    if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
-    if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
-    return 0;
+    const int value = UpperHexValue(static_cast<char>(c));
+    return static_cast<std::uint8_t>(value < 0 ? 0 : value);
 }
 }  // namespace
 
@@ -41,8 +41,8 @@ void CByteBuf::ToHex() {
     const std::vector<std::uint8_t> source = bytes_;
     bytes_.clear();
     for (const std::uint8_t byte : source) {
-        Append(static_cast<std::uint8_t>(kHexDigits[byte >> 4]));
-        Append(static_cast<std::uint8_t>(kHexDigits[byte & 0x0F]));
+        Append(static_cast<std::uint8_t>(HexDigit(byte >> 4U)));
+        Append(static_cast<std::uint8_t>(HexDigit(byte)));
     }
 }
 

@@ -35,7 +35,6 @@ class CByteBuf {
     // buffer gives 0.
     [[nodiscard]] std::uint8_t At(std::size_t index) const;
     [[nodiscard]] std::size_t Length() const { return bytes_.size(); }
-    [[nodiscard]] std::size_t Capacity() const { return capacity_; }
     [[nodiscard]] bool Empty() const { return bytes_.empty(); }
     [[nodiscard]] bool DiffersFrom(const CByteBuf& other) const { return bytes_ != other.bytes_; }
     [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }

@@ -5,9 +5,9 @@
 
 namespace ql {
 
-// The clone link's sense of time: a clock in whole seconds for the time-out and a sleep
-// for the pauses of the protocol. Tests put a fake clock here, on which sleeping just
-// advances the time.
+// The clone link's sense of time: a clock in whole seconds for the time-out, a finer one
+// that paces the progress display, and a sleep for the pauses of the protocol. Tests put a
+// fake clock here, on which sleeping just advances the time.
 class CClock {
   public:
     CClock() = default;
@@ -16,6 +16,8 @@ class CClock {
     virtual ~CClock() = default;
 
     [[nodiscard]] virtual std::int64_t WholeSeconds() = 0;
+    // Time since some fixed point, for measuring intervals only.
+    [[nodiscard]] virtual std::chrono::milliseconds Now() = 0;
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
 };
 
@@ -24,6 +26,7 @@ class CClock {
 class CMonotonicClock final : public CClock {
   public:
     [[nodiscard]] std::int64_t WholeSeconds() override;
+    [[nodiscard]] std::chrono::milliseconds Now() override;
     void Sleep(std::chrono::milliseconds duration) override;
 };
 

@@ -1,8 +1,10 @@
 #include "clone/CCloneLink.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "base/LineReader.h"
 #include "clone/CClock.h"
@@ -34,10 +36,10 @@ constexpr std::array<Tone, 8> kFailureSignal{{{500, milliseconds(400)},
                                               {500, milliseconds(400)},
                                               {0, milliseconds(500)}}};
 
-int MapStatus(int status) {
-    if (status == clone_status::kDone) return CCloneLink::kCompleted;
-    if (status == clone_status::kCancelled) return CCloneLink::kCancelled;
-    return CCloneLink::kFailed;
+CloneResult MapStatus(CloneStatus status) {
+    if (status == CloneStatus::kDone) return CloneResult::kCompleted;
+    if (status == CloneStatus::kCancelled) return CloneResult::kCancelled;
+    return CloneResult::kFailed;
 }
 }  // namespace
 
@@ -54,21 +56,44 @@ void CCloneLink::Wire::Send(std::span<const std::uint8_t> frame) {
 }
 
 void CCloneLink::Wire::Pause(std::chrono::milliseconds duration) {
-    link_.clock_.Sleep(duration);
+    link_.Pause(duration);
 }
 
-int CCloneLink::ReadInformation() {
+void CCloneLink::Pause(milliseconds duration) {
+    if (shown_ == nullptr) {
+        clock_.Sleep(duration);
+        return;
+    }
+    while (duration > milliseconds::zero()) {
+        const milliseconds slice = std::min(duration, kPollSlice);
+        clock_.Sleep(slice);
+        duration -= slice;
+        shown_->SetProgress(session_.Percent());
+    }
+    lastServed_ = clock_.Now();
+}
+
+void CCloneLink::ServeProgress() {
+    shown_->SetProgress(session_.Percent());
+    // A cancel that comes after the exchange ended changes nothing.
+    if (shown_->CancelRequested() && session_.Status() == CloneStatus::kRunning) {
+        session_.SetStatus(CloneStatus::kCancelled);
+    }
+    lastServed_ = clock_.Now();
+}
+
+CloneResult CCloneLink::ReadInformation() {
     session_.Begin(CloneMode::kInformation, false, nullptr, nullptr);
     return Run(CloneMode::kInformation);
 }
 
-int CCloneLink::ReadFromTransceiver() {
+CloneResult CCloneLink::ReadFromTransceiver() {
     fileFailure_.clear();
     if (progress_ != nullptr) progress_->ShowStatus(CloneText(text_id::kNowReading));
     // The clone file must be there to take the read before the transceiver is asked.
     if (const int error = SaveCloneFile(file_, {}); error != 0) {
         fileFailure_ = CloneFileFailure(file_, error);
-        return kFailed;
+        return CloneResult::kFailed;
     }
     std::ostringstream received;
     CByteBuf header;
@@ -77,44 +102,45 @@ int CCloneLink::ReadFromTransceiver() {
     header.ToHex();
     received << header.Text() << kCloneLineEnd << '#' << kCloneLineEnd;
     session_.Begin(CloneMode::kRead, false, &received, nullptr);
-    int result = Run(CloneMode::kRead);
+    CloneResult result = Run(CloneMode::kRead);
     // Only a whole file counts: a full disk or a quota fails the read.
-    if (const int error = SaveCloneFile(file_, received.view()); error != 0 && result == 0) {
+    if (const int error = SaveCloneFile(file_, received.view());
+        error != 0 && result == CloneResult::kCompleted) {
         fileFailure_ = CloneFileFailure(file_, error);
-        result = kFailed;
+        result = CloneResult::kFailed;
     }
     return result;
 }
 
-int CCloneLink::WriteToTransceiver() {
+CloneResult CCloneLink::WriteToTransceiver() {
     if (progress_ != nullptr) progress_->ShowStatus(CloneText(text_id::kNowWriting));
     session_.SetLineCount(CountCloneLines(file_));
     std::ifstream file(file_, std::ios::binary);
     std::string header;
     if (!file || ReadBoundedLine(file, header, kMaxCloneLine) != LineStatus::Line ||
         header.size() < kMinHeaderLength) {
-        return kBadCloneFile;
+        return CloneResult::kBadCloneFile;
     }
     session_.Begin(CloneMode::kWrite, true, nullptr, &file);
     return Run(CloneMode::kWrite);
 }
 
-int CCloneLink::Run(CloneMode mode) {
-    const bool withProgress = mode != CloneMode::kInformation && progress_ != nullptr;
-    if (withProgress) progress_->BeginProgress(CloneText(text_id::kCloning));
+CloneResult CCloneLink::Run(CloneMode mode) {
+    shown_ = mode != CloneMode::kInformation ? progress_ : nullptr;
+    if (shown_ != nullptr) shown_->BeginProgress(CloneText(text_id::kCloning));
     if (!line_->Open(device_, kBaudRate)) {
-        if (withProgress) progress_->EndProgress();
-        return kPortUnavailable;
+        if (shown_ != nullptr) std::exchange(shown_, nullptr)->EndProgress();
+        return CloneResult::kPortUnavailable;
     }
-    clock_.Sleep(kAroundRequest);
+    Pause(kAroundRequest);
     session_.SendRequest();
-    clock_.Sleep(kAroundRequest);
-    Exchange(withProgress);
-    const int result = MapStatus(session_.Status());
+    Pause(kAroundRequest);
+    Exchange();
+    const CloneResult result = MapStatus(session_.Status());
     line_->Close();
-    if (withProgress) {
-        clock_.Sleep(kBeforeProgressEnds);
-        progress_->EndProgress();
+    if (shown_ != nullptr) {
+        Pause(kBeforeProgressEnds);
+        std::exchange(shown_, nullptr)->EndProgress();
     }
     return result;
 }
@@ -122,15 +148,17 @@ int CCloneLink::Run(CloneMode mode) {
 // One received byte per turn goes through frame reception; a complete frame is acted on
 // at once and restarts the time-out. Bytes are fetched from the line only when the ones
 // already fetched are used up, and the line is waited on rather than polled, so the loop
-// sleeps while nothing arrives.
-void CCloneLink::Exchange(bool withProgress) {
+// sleeps while nothing arrives. The progress display hears of a new percentage at once and
+// otherwise once per wait slice, not once per byte.
+void CCloneLink::Exchange() {
     std::array<std::uint8_t, CSerialLine::kMaxRead> bytes{};
     std::size_t next = 0;
     std::size_t fetched = 0;
     std::int64_t started = clock_.WholeSeconds();
     session_.ResetBlockCounter();
-    session_.SetStatus(clone_status::kRunning);
-    while (session_.Status() == clone_status::kRunning) {
+    session_.SetStatus(CloneStatus::kRunning);
+    int shownPercent = -1;
+    while (session_.Status() == CloneStatus::kRunning) {
         if (next == fetched) {
             next = fetched = 0;
             std::size_t count = 0;
@@ -140,12 +168,13 @@ void CCloneLink::Exchange(bool withProgress) {
             session_.Dispatch();
             started = clock_.WholeSeconds();
         }
-        if (withProgress) {
-            progress_->SetProgress(session_.Percent());
-            if (progress_->CancelRequested()) session_.SetStatus(clone_status::kCancelled);
+        if (shown_ != nullptr &&
+            (session_.Percent() != shownPercent || clock_.Now() - lastServed_ >= kPollSlice)) {
+            shownPercent = session_.Percent();
+            ServeProgress();
         }
         if (clock_.WholeSeconds() - started > kTimeOutSeconds) {
-            session_.SetStatus(clone_status::kTimeOut);
+            session_.SetStatus(CloneStatus::kTimeOut);
         }
     }
 }

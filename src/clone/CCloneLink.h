@@ -8,6 +8,7 @@
 
 #include "clone/CCloneSession.h"
 #include "clone/CSerialLine.h"
+#include "clone/CloneResult.h"
 #include "model/CIdentityRecord.h"
 
 namespace ql {
@@ -21,16 +22,10 @@ class CTonePlayer;
 // and no user interface; a read or write shows its progress through CCloneProgress.
 class CCloneLink {
   public:
-    // Result codes of the exchanges.
-    static constexpr int kCompleted = 0;
-    static constexpr int kCancelled = 1;
-    static constexpr int kFailed = 77;
-    static constexpr int kBadCloneFile = 80;
-    static constexpr int kPortUnavailable = 91;
-
     static constexpr unsigned kBaudRate = 9600;
     // How long the exchange waits on the line at a time before it looks at the progress
-    // display, the cancel command and the time-out again.
+    // display, the cancel command and the time-out again; also the longest the progress
+    // display goes without a call (and so a window without processing its events).
     static constexpr std::chrono::milliseconds kPollSlice{20};
     // Silence of more than this many whole seconds ends an exchange.
     static constexpr std::int64_t kTimeOutSeconds = 2;
@@ -54,9 +49,9 @@ class CCloneLink {
     // The identification heard in the last information exchange.
     [[nodiscard]] const CIdentityRecord& GetInformation() const { return session_.Information(); }
 
-    int ReadInformation();
-    int ReadFromTransceiver();
-    int WriteToTransceiver();
+    [[nodiscard]] CloneResult ReadInformation();
+    [[nodiscard]] CloneResult ReadFromTransceiver();
+    [[nodiscard]] CloneResult WriteToTransceiver();
 
     // Two short high tones for success, four long low ones for failure.
     void SignalResult(bool success);
@@ -79,8 +74,14 @@ class CCloneLink {
         CCloneLink& link_;
     };
 
-    int Run(CloneMode mode);
-    void Exchange(bool withProgress);
+    CloneResult Run(CloneMode mode);
+    void Exchange();
+    // A pause of the protocol. With a progress display it sleeps in slices and lets the
+    // display process events between them, so a window keeps painting; without one (the
+    // identification) it simply sleeps.
+    void Pause(std::chrono::milliseconds duration);
+    // Shows the progress and asks for the cancel command.
+    void ServeProgress();
 
     std::unique_ptr<CSerialLine> line_;
     CClock& clock_;
@@ -88,6 +89,9 @@ class CCloneLink {
     Wire wire_{*this};
     CCloneSession session_{wire_};
     CCloneProgress* progress_ = nullptr;
+    // The progress display of the running exchange, if it has one.
+    CCloneProgress* shown_ = nullptr;
+    std::chrono::milliseconds lastServed_{0};
     std::filesystem::path file_;
     std::string device_;
     std::string fileFailure_;

@@ -42,7 +42,7 @@ void CCloneSession::Begin(CloneMode mode, bool writeFlag, std::ostream* received
     received_ = received;
     toSend_ = toSend;
     blockCounter_ = 0;
-    status_ = clone_status::kRunning;
+    status_ = CloneStatus::kRunning;
     receiver_.Reset();
 }
 
@@ -112,7 +112,7 @@ void CCloneSession::DispatchEcho(std::uint8_t command) {
             } else if (writeFlag_) {
                 endEchoed_ = true;
             } else {
-                status_ = clone_status::kDone;
+                status_ = CloneStatus::kDone;
             }
             break;
         default:
@@ -197,7 +197,7 @@ void CCloneSession::ReceiveIdentification() {
     record.payloadLength = static_cast<std::uint16_t>(length);
     std::copy_n(data.begin(), length, record.payload.begin());
     information_ = record;
-    status_ = clone_status::kDone;
+    status_ = CloneStatus::kDone;
 }
 
 void CCloneSession::ReceiveDataBlock() {
@@ -219,7 +219,7 @@ void CCloneSession::ReceiveEndOfData() {
         Fail();
         return;
     }
-    status_ = clone_status::kDone;
+    status_ = CloneStatus::kDone;
     blockCounter_ = expectedBlocks_;
 }
 
@@ -227,7 +227,7 @@ void CCloneSession::ReceiveWriteResult() {
     const CByteBuf& frame = receiver_.LastFrame();
     if (mode_ == CloneMode::kWrite && writeFlag_ && endEchoed_ && frame.Length() > 3 &&
         frame.At(3) == 0x00) {
-        status_ = clone_status::kDone;
+        status_ = CloneStatus::kDone;
     } else {
         Fail();
     }

@@ -14,14 +14,9 @@ namespace ql {
 
 enum class CloneMode : std::uint16_t { kIdle = 0, kRead = 1, kWrite = 3, kInformation = 4 };
 
-// The state of an exchange: running until something sets one of the others.
-namespace clone_status {
-inline constexpr int kRunning = 0;
-inline constexpr int kCancelled = 1;
-inline constexpr int kDone = 2;
-inline constexpr int kProtocolError = 80;
-inline constexpr int kTimeOut = 81;
-}  // namespace clone_status
+// The state of an exchange: running until something sets one of the others. The link maps
+// the end states to a CloneResult; a protocol error and a time-out both end as kFailed.
+enum class CloneStatus : std::uint8_t { kRunning, kCancelled, kDone, kProtocolError, kTimeOut };
 
 // Where a session's frames go, and how it pauses before the first block of a write.
 class CCloneWire {
@@ -60,8 +55,8 @@ class CCloneSession {
     // Acts on the frame just completed.
     void Dispatch();
 
-    [[nodiscard]] int Status() const { return status_; }
-    void SetStatus(int status) { status_ = status; }
+    [[nodiscard]] CloneStatus Status() const { return status_; }
+    void SetStatus(CloneStatus status) { status_ = status; }
     [[nodiscard]] unsigned BlockCounter() const { return blockCounter_; }
     void ResetBlockCounter() { blockCounter_ = 0; }
     // The progress of a read or write in whole tens of percent, at most 100.
@@ -80,7 +75,7 @@ class CCloneSession {
     void ReceiveDataBlock();
     void ReceiveEndOfData();
     void ReceiveWriteResult();
-    void Fail() { status_ = clone_status::kProtocolError; }
+    void Fail() { status_ = CloneStatus::kProtocolError; }
 
     CCloneWire& wire_;
     CFrameReceiver receiver_;
@@ -98,7 +93,7 @@ class CCloneSession {
     unsigned blockCounter_ = 0;
     unsigned expectedBlocks_ = 300;
     unsigned lineCount_ = 0;
-    int status_ = clone_status::kRunning;
+    CloneStatus status_ = CloneStatus::kRunning;
 };
 
 }  // namespace ql

@@ -18,12 +18,16 @@
 #include <linux/serial.h>
 #endif
 
+#include "base/DescriptorWaits.h"
 #include "base/RetryOnEintr.h"
 #include "base/SystemError.h"
 
 namespace ql {
 
 namespace {
+
+// How long a write may wait for a device that stopped taking output (EAGAIN).
+constexpr std::chrono::milliseconds kWriteStall{2000};
 
 std::optional<speed_t> SpeedOf(unsigned baud) {
     static constexpr std::array<std::pair<unsigned, speed_t>, 8> kSpeeds{{{1200, B1200},
@@ -190,6 +194,7 @@ bool CComPort::Write(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
         const ssize_t written =
             RetryOnEintr([&] { return ::write(fd_, bytes.data(), bytes.size()); });
+        if (written < 0 && errno == EAGAIN && WaitWritable(fd_, kWriteStall)) continue;
         if (written <= 0) {
             Fail(kWriteError, written < 0 ? errno : EIO);
             return false;
@@ -210,6 +215,7 @@ bool CComPort::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
         std::min({static_cast<std::size_t>(std::max(waiting, 0)), kMaxRead, buffer.size()});
     if (n == 0) return false;
     const ssize_t got = RetryOnEintr([&] { return ::read(fd_, buffer.data(), n); });
+    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return false;  // none after all
     if (got < 0) {
         Fail(kReadError, errno);
         return false;

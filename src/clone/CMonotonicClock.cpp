@@ -12,6 +12,11 @@ std::int64_t CMonotonicClock::WholeSeconds() {
     return now.tv_sec;
 }
 
+std::chrono::milliseconds CMonotonicClock::Now() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
 void CMonotonicClock::Sleep(std::chrono::milliseconds duration) {
     std::this_thread::sleep_for(duration);
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/AsciiText.h"
 #include "base/FileWriting.h"
 #include "base/LineReader.h"
 #include "base/SystemError.h"
@@ -15,10 +16,6 @@
 namespace ql {
 
 namespace {
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 // One line, trimmed; false at the end of the file and for a line too long to be data.
 bool ReadTrimmedLine(std::istream& in, std::string& line) {
     if (ReadBoundedLine(in, line, kIcfMaxLineLength) != LineStatus::Line) return false;
@@ -28,8 +25,8 @@ bool ReadTrimmedLine(std::istream& in, std::string& line) {
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlankAscii(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlankAscii(text.back())) text.remove_suffix(1);
     return text;
 }
 

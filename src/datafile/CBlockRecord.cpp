@@ -4,27 +4,11 @@
 #include <array>
 #include <cstdint>
 
+#include "base/HexDigits.h"
+
 namespace ql {
 
 namespace {
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-// The value of every hexadecimal digit, -1 for every other character.
-constexpr std::array<std::int8_t, 256> kHexValues = [] {
-    std::array<std::int8_t, 256> values{};
-    values.fill(-1);
-    for (std::size_t i = 0; i < 10; ++i) values.at('0' + i) = static_cast<std::int8_t>(i);
-    for (std::size_t i = 0; i < 6; ++i) {
-        values.at('A' + i) = static_cast<std::int8_t>(10 + i);
-        values.at('a' + i) = static_cast<std::int8_t>(10 + i);
-    }
-    return values;
-}();
-
-int HexValue(char c) {
-    return kHexValues[static_cast<unsigned char>(c)];
-}
-
 unsigned HexNumber(std::string_view digits) {
     unsigned value = 0;
     for (const char c : digits) value = value * 16 + static_cast<unsigned>(HexValue(c));
@@ -84,8 +68,7 @@ std::string CBlockRecord::ToText() const {
     std::string text;
     text.reserve(6 + 2 * data_.size());
     auto put = [&text](unsigned value, int digits) {
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
-            text += kHexDigits[(value >> shift) & 15U];
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += HexDigit(value >> shift);
     };
     put(address_, 4);
     put(static_cast<unsigned>(data_.size()), 2);

@@ -36,30 +36,31 @@ CCloneOperations::CCloneOperations(CRadioData& radio, CCloneLink& link,
                                    std::filesystem::path cloneFile, CCloneUi& ui)
     : radio_(radio), link_(link), cloneFile_(std::move(cloneFile)), ui_(ui) {}
 
-int CCloneOperations::CheckVersion() const {
+CloneResult CCloneOperations::CheckVersion() const {
     const CIdentityRecord& own = radio_.GetIdentity();
     const CIdentityRecord& heard = link_.GetInformation();
     if (own.modelCode != heard.modelCode || own.revision != heard.revision) {
-        return kModelMismatch;
+        return CloneResult::kModelMismatch;
     }
     // An identification that stops before its version or expansion byte matches nothing.
-    if (heard.payloadLength <= CIdentityRecord::kExpansionByte) return kVersionMismatch;
+    if (heard.payloadLength <= CIdentityRecord::kExpansionByte)
+        return CloneResult::kVersionMismatch;
     if (own.PayloadByte(CIdentityRecord::kVersionByte, 0) !=
             heard.payload[CIdentityRecord::kVersionByte] ||
         own.PayloadByte(CIdentityRecord::kExpansionByte, 0) !=
             heard.payload[CIdentityRecord::kExpansionByte]) {
-        return kVersionMismatch;
+        return CloneResult::kVersionMismatch;
     }
-    return 0;
+    return CloneResult::kCompleted;
 }
 
-int CCloneOperations::Identify() {
-    int result = 0;
+CloneResult CCloneOperations::Identify() {
+    CloneResult result = CloneResult::kCompleted;
     {
         const CWaitCursor wait(ui_);
         result = link_.ReadInformation();
     }
-    return result == 0 ? CheckVersion() : result;
+    return result == CloneResult::kCompleted ? CheckVersion() : result;
 }
 
 void CCloneOperations::AdoptModel() {
@@ -67,7 +68,7 @@ void CCloneOperations::AdoptModel() {
     link_.SetRevision(radio_.GetIdentity().revision);
 }
 
-std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
+std::optional<CloneResult> CCloneOperations::CloneIn(bool documentModified) {
     if (documentModified) {
         const std::string question = std::string(CloneText(text_id::kReadFromTransceiver)) + "," +
                                      std::string(CloneText(text_id::kDataEdited));
@@ -76,11 +77,11 @@ std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
     const CProgressScope scope(link_, ui_);
     fileFailure_.clear();
     link_.SetFile(cloneFile_);
-    int result = Identify();
-    if (result == 0 && cloneFile_.empty()) {
+    CloneResult result = Identify();
+    if (result == CloneResult::kCompleted && cloneFile_.empty()) {
         fileFailure_ = CloneFileFailure(cloneFile_, 0);
-        result = CCloneLink::kFailed;
-    } else if (result == 0) {
+        result = CloneResult::kFailed;
+    } else if (result == CloneResult::kCompleted) {
         AdoptModel();
         {
             const CWaitCursor wait(ui_);
@@ -88,22 +89,24 @@ std::optional<int> CCloneOperations::CloneIn(bool documentModified) {
             fileFailure_ = link_.FileFailure();
             // A read that ended early leaves a clone file the data set cannot take: that is
             // a failed read, not a completed one, and the data set stays as it was.
-            if (result == 0 && !LoadCloneFile()) result = CCloneLink::kFailed;
+            if (result == CloneResult::kCompleted && !LoadCloneFile()) {
+                result = CloneResult::kFailed;
+            }
         }
-        if (result == 0) ui_.DataLoaded();
+        if (result == CloneResult::kCompleted) ui_.DataLoaded();
     }
-    link_.SignalResult(result == 0);
+    link_.SignalResult(result == CloneResult::kCompleted);
     Report(Command::kIn, result);
     return result;
 }
 
-std::optional<int> CCloneOperations::CloneOut() {
+std::optional<CloneResult> CCloneOperations::CloneOut() {
     if (!ui_.ConfirmOkCancel(CloneText(text_id::kWriteToTransceiver))) return std::nullopt;
     const CProgressScope scope(link_, ui_);
     fileFailure_.clear();
     link_.SetFile(cloneFile_);
-    int result = Identify();
-    if (result == 0) {
+    CloneResult result = Identify();
+    if (result == CloneResult::kCompleted) {
         AdoptModel();
         const CWaitCursor wait(ui_);
         // Only a clone file written whole goes out: a truncated one would leave the
@@ -113,20 +116,20 @@ std::optional<int> CCloneOperations::CloneOut() {
                                             : radio_.ExportFile(cloneFile_);
         if (!exported.Ok()) {
             fileFailure_ = CloneFileFailure(cloneFile_, exported.error);
-            result = CCloneLink::kFailed;
+            result = CloneResult::kFailed;
         } else {
             link_.SetFile(cloneFile_);
             result = link_.WriteToTransceiver();
         }
     }
-    link_.SignalResult(result == 0);
+    link_.SignalResult(result == CloneResult::kCompleted);
     Report(Command::kOut, result);
     return result;
 }
 
-int CCloneOperations::CloneInformation() {
-    int result = Identify();
-    if (result == 0) {
+CloneResult CCloneOperations::CloneInformation() {
+    const CloneResult result = Identify();
+    if (result == CloneResult::kCompleted) {
         AdoptModel();
         link_.SignalResult(true);
         ui_.ShowInformation(radio_.GetModelName(), link_.GetInformation().Comment());
@@ -146,24 +149,24 @@ bool CCloneOperations::LoadCloneFile() {
     return true;
 }
 
-void CCloneOperations::Report(Command command, int result) {
+void CCloneOperations::Report(Command command, CloneResult result) {
     namespace id = text_id;
     ReportEntry entry;
     switch (result) {
-        case 0:
+        case CloneResult::kCompleted:
             if (command != Command::kInformation) entry = {id::kCloningCompleted, 0, false};
             if (command == Command::kOut) entry.box = id::kWriteSucceeded;
             break;
-        case CCloneLink::kCancelled:
+        case CloneResult::kCancelled:
             entry = {id::kTerminated, 0, true};
             break;
-        case kModelMismatch:
+        case CloneResult::kModelMismatch:
             entry = {id::kIllegalInformation, id::kCannotBeProgrammed, true};
             break;
-        case kVersionMismatch:
+        case CloneResult::kVersionMismatch:
             entry = {id::kVersionMismatch, id::kVersionNotSetUp, true};
             break;
-        case CCloneLink::kPortUnavailable:
+        case CloneResult::kPortUnavailable:
             entry = {id::kCannotAccessPort, id::kCheckPort, true};
             break;
         default: {
@@ -176,7 +179,7 @@ void CCloneOperations::Report(Command command, int result) {
     }
     if (entry.status != 0) ui_.ShowStatus(CloneText(entry.status));
     // A clone file that failed is no cable fault: the box names the directory and the cause.
-    if (result == CCloneLink::kFailed && !fileFailure_.empty()) {
+    if (result == CloneResult::kFailed && !fileFailure_.empty()) {
         ui_.ShowMessage(fileFailure_, true);
         return;
     }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "clone/CloneResult.h"
+
 namespace ql {
 
 class CCloneLink;
@@ -14,27 +16,23 @@ class CRadioData;
 // Clone info., each with its identification, version check, acoustic signal and report.
 class CCloneOperations {
   public:
-    // Version check results, beside the link's result codes.
-    static constexpr int kModelMismatch = 85;
-    static constexpr int kVersionMismatch = 90;
-
     CCloneOperations(CRadioData& radio, CCloneLink& link, std::filesystem::path cloneFile,
                      CCloneUi& ui);
 
     // Reads the transceiver into the data set. Empty when the user declined the question
     // asked for a modified document; otherwise the result code.
-    std::optional<int> CloneIn(bool documentModified);
+    [[nodiscard]] std::optional<CloneResult> CloneIn(bool documentModified);
     // Writes the data set into the transceiver. Empty when the user declined.
-    std::optional<int> CloneOut();
+    [[nodiscard]] std::optional<CloneResult> CloneOut();
     // Shows the transceiver's identification; the result code.
-    int CloneInformation();
+    [[nodiscard]] CloneResult CloneInformation();
 
-    // 0 when the identification last read matches the data set's identity record in
-    // model code, revision, version and expansion; else 85 or 90.
-    [[nodiscard]] int CheckVersion() const;
-    // Reads the identification and checks it against the own record: 0, 85, 90 or the
-    // exchange's failure.
-    int Identify();
+    // Completed when the identification last read matches the data set's identity record
+    // in model code, revision, version and expansion; else a model or version mismatch.
+    [[nodiscard]] CloneResult CheckVersion() const;
+    // Reads the identification and checks it against the own record: completed, a
+    // mismatch or the exchange's failure.
+    [[nodiscard]] CloneResult Identify();
 
   private:
     enum class Command { kIn, kOut, kInformation };
@@ -43,7 +41,7 @@ class CCloneOperations {
     // then is as it was.
     bool LoadCloneFile();
     void AdoptModel();
-    void Report(Command command, int result);
+    void Report(Command command, CloneResult result);
 
     CRadioData& radio_;
     CCloneLink& link_;

@@ -38,27 +38,28 @@ std::string CInitialSetup::StoredCallSign() const {
 
 SetupOutcome CInitialSetup::Ok(const SetupChoice& choice) {
     link_.SetDevice(choice.device.empty() ? ResolvePort(settings_, choice.port) : choice.device);
-    int result = 0;
+    CloneResult result = CloneResult::kCompleted;
     {
         const CWaitCursor wait(ui_);
         result = link_.ReadInformation();
     }
     // Without its version and expansion bytes the identification teaches the setup
     // nothing: it fails rather than store what never arrived.
-    if (result == 0 && link_.GetInformation().payloadLength <= CIdentityRecord::kExpansionByte) {
-        result = CCloneLink::kFailed;
+    const bool completed = result == CloneResult::kCompleted;
+    if (completed && link_.GetInformation().payloadLength <= CIdentityRecord::kExpansionByte) {
+        result = CloneResult::kFailed;
     }
-    link_.SignalResult(result == 0);
-    if (result != 0) {
+    link_.SignalResult(result == CloneResult::kCompleted);
+    if (result != CloneResult::kCompleted) {
         ui_.ShowStatus(CloneText(text_id::kIllegalInformation));
         ui_.ShowMessage(CloneText(text_id::kCheckCloning), true);
     }
-    std::string failure = Store(result == 0, choice);
+    std::string failure = Store(result == CloneResult::kCompleted, choice);
     return {result, std::move(failure)};
 }
 
 SetupOutcome CInitialSetup::Cancel(const SetupChoice& choice) {
-    return {0, Store(false, choice)};
+    return {CloneResult::kCompleted, Store(false, choice)};
 }
 
 std::string CInitialSetup::Store(bool success, const SetupChoice& choice) {

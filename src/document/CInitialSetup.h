@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "clone/CloneResult.h"
+
 namespace ql {
 
 class CCloneLink;
@@ -18,10 +20,10 @@ struct SetupChoice {
     std::string device;
 };
 
-// How OK or Cancel ended: the exchange's result code (0 for Cancel) and, when the settings
+// How OK or Cancel ended: the exchange's result (completed for Cancel) and, when the settings
 // could not be stored, the cause naming the settings file (empty when they were stored).
 struct SetupOutcome {
-    int result = 0;
+    CloneResult result = CloneResult::kCompleted;
     std::string storeFailure;
 };
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/DescriptorWaits.h"
 #include "base/FileWriting.h"
 #include "base/InputFile.h"
 #include "base/SystemError.h"

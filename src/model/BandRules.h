@@ -12,8 +12,23 @@ namespace ql {
 // the 800 MHz band and its cellular parts; 0, 3, 6 and 12 are outside every band.
 [[nodiscard]] int BandClass(std::int64_t hz);
 
+namespace band_class {
+inline constexpr int kAir = 1;
+inline constexpr int k144 = 2;
+inline constexpr int k300 = 4;
+inline constexpr int k430 = 5;
+// The 800 MHz band with its cellular parts.
+inline constexpr int k800First = 7;
+inline constexpr int k800Last = 11;
+}  // namespace band_class
+
+// The 800 MHz band and above: its raster is 10 and 12.5 kHz.
 [[nodiscard]] constexpr bool IsHighBandClass(int bandClass) {
-    return bandClass >= 7;
+    return bandClass >= band_class::k800First;
+}
+
+[[nodiscard]] constexpr bool Is800BandClass(int bandClass) {
+    return bandClass >= band_class::k800First && bandClass <= band_class::k800Last;
 }
 
 struct RasterFit {

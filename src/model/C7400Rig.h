@@ -27,8 +27,6 @@ class C7400Rig {
     // the version, in this order, until one answers.
     std::string Dispatch(std::string_view command);
 
-    [[nodiscard]] const CMemoryImage& Image() const { return image_; }
-
     // "FILE.LOAD." from a stream or a text in memory instead of a file: on kOk the image
     // becomes authoritative and is rebuilt; otherwise nothing changes.
     [[nodiscard]] IcfResult LoadFrom(std::istream& in);

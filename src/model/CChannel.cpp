@@ -181,25 +181,25 @@ void CChannel::Heal(const CVersion& version, bool safety) {
 
 bool CChannel::IsLegal(const CVersion& version) const {
     const int band = BandClass(frequency_.Hz());
-    const bool band800 = band >= 7 && band <= 11;
+    const bool band800 = Is800BandClass(band);
     bool checkRanges = true;
     bool bandOk = false;
     switch (locator_.Kind()) {
         case ChannelKind::Vfo:
             switch (locator_.Index()) {
                 case 0:
-                    bandOk = band == 1;
+                    bandOk = band == band_class::kAir;
                     checkRanges = false;
                     break;
                 case 1:
-                    bandOk = band == 2;
+                    bandOk = band == band_class::k144;
                     break;
                 case 2:
-                    bandOk = band == 4;
+                    bandOk = band == band_class::k300;
                     checkRanges = false;
                     break;
                 case 3:
-                    bandOk = band == 5;
+                    bandOk = band == band_class::k430;
                     break;
                 default:
                     bandOk = band800;
@@ -210,12 +210,12 @@ bool CChannel::IsLegal(const CVersion& version) const {
         case ChannelKind::Mch430:
         case ChannelKind::Pch430:
         case ChannelKind::Call430:
-            bandOk = band == 4 || band == 5 || band800;
+            bandOk = band == band_class::k300 || band == band_class::k430 || band800;
             break;
         case ChannelKind::Mch144:
         case ChannelKind::Pch144:
         case ChannelKind::Call144:
-            bandOk = band == 1 || band == 2;
+            bandOk = band == band_class::kAir || band == band_class::k144;
             break;
         case ChannelKind::None:
             return false;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/ImageLayout.h"
+
 namespace ql {
 
 // The channel kinds, in table order.
@@ -25,14 +27,20 @@ struct ChannelKindInfo {
 };
 
 [[nodiscard]] constexpr ChannelKindInfo KindInfo(ChannelKind kind) {
-    constexpr std::array<ChannelKindInfo, 8> kInfo = {{{0, 0, 0, 0},
-                                                       {5, 0, 3840, 9},
-                                                       {99, 5, 0, 17},
-                                                       {6, 104, 1683, 9},
-                                                       {1, 110, 1737, 17},
-                                                       {99, 111, 1856, 17},
-                                                       {6, 210, 3539, 9},
-                                                       {1, 216, 3593, 17}}};
+    namespace at = image_layout;
+    constexpr int kVfo = at::kVfoCount;
+    constexpr int kMch = at::kMemoryChannels;
+    constexpr int kPch = at::kScanEdges;
+    constexpr std::array<ChannelKindInfo, 8> kInfo = {{
+        {0, 0, 0, 0},
+        {kVfo, 0, at::kVfoRecords, at::kRecordSize},
+        {kMch, kVfo, at::kVhfBand, at::kNamedRecordSize},
+        {kPch, kVfo + kMch, at::kVhfBand + at::kScanEdgeOffset, at::kRecordSize},
+        {1, kVfo + kMch + kPch, at::kVhfBand + at::kCallOffset, at::kNamedRecordSize},
+        {kMch, kVfo + kMch + kPch + 1, at::kUhfBand, at::kNamedRecordSize},
+        {kPch, kVfo + 2 * kMch + kPch + 1, at::kUhfBand + at::kScanEdgeOffset, at::kRecordSize},
+        {1, kVfo + 2 * (kMch + kPch) + 1, at::kUhfBand + at::kCallOffset, at::kNamedRecordSize},
+    }};
     return kInfo[static_cast<std::size_t>(kind)];
 }
 
@@ -78,10 +86,6 @@ class CChannelLocator {
     [[nodiscard]] constexpr bool CanBeBlank() const {
         return IsMemory() ||
                ((kind_ == ChannelKind::Pch144 || kind_ == ChannelKind::Pch430) && index_ >= 2);
-    }
-    [[nodiscard]] constexpr bool IsUhfSide() const {
-        return kind_ == ChannelKind::Mch430 || kind_ == ChannelKind::Pch430 ||
-               kind_ == ChannelKind::Call430;
     }
 
   private:

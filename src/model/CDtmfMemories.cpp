@@ -2,19 +2,17 @@
 
 #include <algorithm>
 
+#include "base/HexDigits.h"
 #include "model/TextOps.h"
 
 namespace ql {
 
 namespace {
-constexpr std::string_view kDigitChars = "0123456789ABCDEF";
-
+// 0-9 and A-F (in either case) are themselves, "*" is E and "#" is F.
 int DigitValue(char c) {
-    c = ToUpperAscii(c);
     if (c == '*') return 14;
     if (c == '#') return 15;
-    const std::size_t at = kDigitChars.find(c);
-    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+    return HexValue(c);
 }
 }  // namespace
 
@@ -40,7 +38,7 @@ std::string CDtmfCode::DigitText() const {
     std::string text;
     for (int i = 0; i < count_; ++i) {
         const auto byte = digits_[static_cast<std::size_t>(i / 2)];
-        text += kDigitChars[(i % 2 == 0) ? (byte >> 4) : (byte & 0x0F)];
+        text += HexDigit((i % 2 == 0) ? (byte >> 4U) : byte);
     }
     return text;
 }

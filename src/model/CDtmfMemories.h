@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/CMemoryImage.h"
+#include "model/ImageLayout.h"
 
 namespace ql {
 
@@ -32,9 +33,9 @@ class CDtmfCode {
 // The fourteen DTMF autodial memories, answered as "DTMF.<n>" commands.
 class CDtmfMemories {
   public:
-    static constexpr int kCount = 14;
-    static constexpr std::int32_t kImagePosition = 3712;
-    static constexpr std::int32_t kRecordSize = 9;
+    static constexpr int kCount = image_layout::kDtmfCount;
+    static constexpr std::int32_t kImagePosition = image_layout::kDtmfMemories;
+    static constexpr std::int32_t kRecordSize = image_layout::kRecordSize;
 
     // "DTMF." commands; "" when the command is not one of them.
     std::string Handle(std::string_view command);

@@ -20,7 +20,6 @@ class CRangeSetting {
     bool SetText(std::string_view text);
     [[nodiscard]] std::int32_t Number() const { return current_; }
     [[nodiscard]] const std::string& Text() const { return list_->Text(current_); }
-    [[nodiscard]] const CRangeValueList& List() const { return *list_; }
 
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);

@@ -26,9 +26,6 @@ class CRangeValueList {
     // The first allowed number whose text equals text (ignoring the case of A-Z).
     [[nodiscard]] bool Find(std::string_view text, std::int32_t& n) const;
 
-    [[nodiscard]] std::int32_t Lo() const { return lo_; }
-    [[nodiscard]] std::int32_t Hi() const { return hi_; }
-    [[nodiscard]] std::int32_t Default() const { return default_; }
     [[nodiscard]] std::int32_t Size() const { return hi_ - lo_ + 1; }
 
   private:

@@ -17,10 +17,6 @@ class CTextSetting {
     CTextSetting(int minimum, int maximum, int mode) : mode_(mode) { SetBounds(minimum, maximum); }
 
     void SetBounds(int a, int b);
-    void SetMode(int mode) {
-        mode_ = mode;
-        Sanitise();
-    }
     void SetText(std::string_view text);
     [[nodiscard]] const std::string& Text() const { return text_; }
 

@@ -114,22 +114,10 @@ bool CVersion::ModeAllowed(std::string_view mode, std::int64_t hz) const {
     const bool fm = EqualsNoCase(mode, "FM");
     const bool am = EqualsNoCase(mode, "AM");
     const bool narrow = EqualsNoCase(mode, "FM Narrow");
-    switch (band) {
-        case 1:
-        case 4:
-            return fm || am;
-        case 2:
-            return fm || (narrow && HasNarrowFm());
-        case 5:
-        case 7:
-        case 8:
-        case 9:
-        case 10:
-        case 11:
-            return fm;
-        default:
-            return false;
-    }
+    if (band == band_class::kAir || band == band_class::k300) return fm || am;
+    if (band == band_class::k144) return fm || (narrow && HasNarrowFm());
+    if (band == band_class::k430 || Is800BandClass(band)) return fm;
+    return false;
 }
 
 std::string_view CVersion::ModeFallback(std::string_view mode, std::int64_t hz) const {

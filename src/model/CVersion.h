@@ -22,7 +22,6 @@ class CVersion {
     [[nodiscard]] int Number() const { return number_; }
     // Takes 0-15 and ignores other numbers; a change sets the changed flag.
     void SetNumber(std::int64_t number);
-    [[nodiscard]] unsigned Mask() const { return mask_; }
     void SetMask(unsigned mask) { mask_ = mask & 0x3FU; }
     [[nodiscard]] bool Bit(int bit) const { return ((mask_ >> bit) & 1U) != 0; }
     void SetBit(int bit, bool on);

@@ -5,11 +5,13 @@
 
 #include "model/CVersion.h"
 #include "model/ChannelCodec.h"
+#include "model/ImageLayout.h"
 
 namespace ql {
 
 namespace {
 
+namespace at = image_layout;
 using Record = std::array<std::uint8_t, 9>;
 
 // The three records a version's factory image is built from: its 144 MHz VFO record,
@@ -79,21 +81,25 @@ class ImageWriter {
     }
     void Blanks(std::int32_t pos, std::int32_t count) { image_.FillBytes(pos, ' ', count); }
     // Memory channels, scan edges, call channel and spare records of one band.
+    // A named record with a blank name.
+    void PutNamed(std::int32_t pos, const Record& record, bool hidden = false) {
+        Put(pos, record, hidden);
+        Blanks(pos + at::kRecordSize, at::kNameSize);
+    }
     void Band(std::int32_t base, const Record& record,
               std::pair<std::int32_t, std::int32_t> range) {
-        for (int ch = 0; ch < 99; ++ch) {
-            Put(base + 17 * ch, record, ch > 0);
-            Blanks(base + 17 * ch + 9, 8);
+        for (int ch = 0; ch < at::kMemoryChannels; ++ch) {
+            PutNamed(base + at::kNamedRecordSize * ch, record, ch > 0);
         }
-        const std::int32_t edges = base + 1683;
-        for (int edge = 0; edge < 6; ++edge) {
-            const std::int32_t pos = edges + 9 * edge;
+        for (int edge = 0; edge < at::kScanEdges; ++edge) {
+            const std::int32_t pos = base + at::kScanEdgeOffset + at::kRecordSize * edge;
             Put(pos, record, edge >= 2);
             EncodeFrequency(image_, pos, (edge % 2 == 0) ? range.first : range.second);
         }
-        Put(base + 1737, record);
-        Blanks(base + 1737 + 9, 8);
-        for (int spare = 0; spare < 10; ++spare) Put(base + 1754 + 9 * spare, record, true);
+        PutNamed(base + at::kCallOffset, record);
+        for (int spare = 0; spare < at::kSpareRecords; ++spare) {
+            Put(base + at::kSpareOffset + at::kRecordSize * spare, record, true);
+        }
     }
 
   private:
@@ -110,17 +116,19 @@ CMemoryImage BuildFactoryImage(int version) {
 
     CMemoryImage image(kImageSize);
     ImageWriter w(image);
-    w.Band(0, records.vhf, versionInfo.VhfRange());
-    image.FillBytes(1844, 0xFF, 12);
-    w.Band(1856, records.uhf, versionInfo.UhfRange());
+    w.Band(at::kVhfBand, records.vhf, versionInfo.VhfRange());
+    image.FillBytes(at::kBandGap, 0xFF, at::kUhfBand - at::kBandGap);
+    w.Band(at::kUhfBand, records.uhf, versionInfo.UhfRange());
     w.Bytes(3700, {0x60, 0x7F, 0xDB, 0x72, 0x70, 0x7E, 0xFF, 0xFF, 0xFF});
     image.WriteBits(3709, 7, 12, kFactoryRemotePassword);
-    for (int k = 0; k < 14; ++k) w.Bytes(3712 + 9 * k, {0, 0, 0, 0, 0, 0, 0, 0, 0x0A});
-    w.Put(3840, kVfoAir);
-    w.Put(3849, records.vhf);
-    w.Put(3858, records.vfo300);
-    w.Put(3867, records.uhf);
-    w.Put(3876, kVfo800);
+    for (int k = 0; k < at::kDtmfCount; ++k) {
+        w.Bytes(at::kDtmfMemories + at::kRecordSize * k, {0, 0, 0, 0, 0, 0, 0, 0, 0x0A});
+    }
+    const std::array<Record, at::kVfoCount> vfos{kVfoAir, records.vhf, records.vfo300, records.uhf,
+                                                 kVfo800};
+    for (int k = 0; k < at::kVfoCount; ++k) {
+        w.Put(at::kVfoRecords + at::kRecordSize * k, vfos[static_cast<std::size_t>(k)]);
+    }
     w.Bytes(3885, {0xFF, 0xFF, 0xFF});
     w.Put(3888, records.vhf);
     w.Bytes(3897, {0xC1, 0x00, 0x50, 0x02, 0x00, 0x00, 0x60});

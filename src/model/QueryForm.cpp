@@ -10,8 +10,4 @@ QueryForm FormOf(std::string_view word) {
     return QueryForm::ByString;
 }
 
-FormAndValue ParseQueryForm(std::string_view remaining) {
-    return {FormOf(Field(remaining, '=', 0)), Tail(remaining, '=', 1)};
-}
-
 }  // namespace ql

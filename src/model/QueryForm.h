@@ -12,12 +12,4 @@ enum class QueryForm { ByString = 0, ByNumber = 1, ByMenuItemName = 2 };
 // The form a word names; any other word (or none) means ByString.
 [[nodiscard]] QueryForm FormOf(std::string_view word);
 
-// What a value handler receives after its item path: an optional form word, optionally
-// "=" and a value (everything after the first "="). An empty value only queries.
-struct FormAndValue {
-    QueryForm form = QueryForm::ByString;
-    std::string_view value;
-};
-[[nodiscard]] FormAndValue ParseQueryForm(std::string_view remaining);
-
 }  // namespace ql

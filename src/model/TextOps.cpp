@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "base/AsciiText.h"
+
 namespace ql {
 
 std::string_view Field(std::string_view text, char separator, int n) {
@@ -40,8 +42,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 std::optional<std::int32_t> ScanDecimal(std::string_view text) {
     std::size_t i = 0;
-    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    while (i < text.size() && isSpace(text[i])) ++i;
+    while (i < text.size() && IsBlankAscii(text[i])) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';

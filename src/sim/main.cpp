@@ -52,7 +52,8 @@ int SignalDescriptor() {
 // The writer replaces the file whole, so it never shows half written.
 void SaveWritten(const std::string& path, const CMemoryImage& image, std::string_view comment) {
     const IcfFileOutcome saved = WriteIcf(path, image.Bytes(), comment);
-    if (!saved.Ok()) std::cerr << "rz7400-sim: " << path << ": " << DescribeErrno(saved.error) << '\n';
+    if (!saved.Ok())
+        std::cerr << "rz7400-sim: " << path << ": " << DescribeErrno(saved.error) << '\n';
 }
 
 int PollTimeout(const CPacedOutput& output, timespec& timeout) {

@@ -25,7 +25,7 @@ class FakeClock final : public CClock {
     }
     void Advance(milliseconds duration) { now_ += duration; }
     void AdvanceTo(milliseconds time) { now_ = std::max(now_, time); }
-    [[nodiscard]] milliseconds Now() const { return now_; }
+    [[nodiscard]] milliseconds Now() override { return now_; }
 
     std::vector<milliseconds> sleeps;
 
@@ -48,9 +48,11 @@ class ScriptedUi final : public CCloneUi {
     void ShowStatus(std::string_view text) override { Log("status: ", text); }
     void BeginProgress(std::string_view caption) override { Log("progress: ", caption); }
     void SetProgress(int percent) override {
+        ++progressCalls;
         if (percents.empty() || percents.back() != percent) percents.push_back(percent);
     }
     [[nodiscard]] bool CancelRequested() override {
+        ++cancelChecks;
         return cancelAtPercent && !percents.empty() && percents.back() >= *cancelAtPercent;
     }
     void EndProgress() override { Log("progress end", ""); }
@@ -76,6 +78,10 @@ class ScriptedUi final : public CCloneUi {
     int waitDepth = 0;
     std::vector<std::string> log;
     std::vector<int> percents;
+    // How often the link called SetProgress and CancelRequested, where a window would
+    // process its events.
+    int progressCalls = 0;
+    int cancelChecks = 0;
 
   private:
     void Log(std::string_view kind, std::string_view text) {

@@ -30,12 +30,14 @@ struct MemoryTransport {
 };
 
 struct PtyTransport {
-    CMonotonicClock clock;
+    FakeClock clock;
     ScriptedPeer peer;
     std::optional<PtyPeer> pty;
 
     void Start() { pty.emplace(peer); }
-    std::unique_ptr<CSerialLine> MakeLine() { return std::make_unique<CComPort>(); }
+    std::unique_ptr<CSerialLine> MakeLine() {
+        return std::make_unique<FastSilenceLine>(std::make_unique<CComPort>(), clock);
+    }
     CClock& Clock() { return clock; }
     std::string Device() const { return pty->Device(); }
     Bytes Heard() { return pty->Heard(); }
@@ -83,7 +85,7 @@ TYPED_TEST(CloneLinkExchange, InformationRequestAndAnswer) {
         0xE0,
         TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x02, 0x21, 'R', 'Z', '-', '7', '4',
                                      '0',  '0',  ' ',  'c',  'o',  'm',  'm', 'e', 'n', 't', '!'}));
-    ASSERT_EQ(this->Link().ReadInformation(), 0);
+    ASSERT_EQ(this->Link().ReadInformation(), CloneResult::kCompleted);
     EXPECT_EQ(this->transport.Heard(),
               (Bytes{0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0x00, 0x00, 0x00, 0x00, 0xFD}));
     const CIdentityRecord& info = this->Link().GetInformation();
@@ -98,7 +100,7 @@ TYPED_TEST(CloneLinkExchange, ReadTurnsEachBlockIntoALineOfTheCloneFile) {
     this->transport.peer.On(
         0xE2, Concat({TransceiverFrame(0xE4, "01201000112233445566778899AABBCCDDEEFFD7"),
                       TransceiverFrame(0xE4, "000001AB54"), TransceiverFrame(0xE5, "Orva Inc.")}));
-    ASSERT_EQ(this->Link().ReadFromTransceiver(), 0);
+    ASSERT_EQ(this->Link().ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(this->transport.Heard(),
               (Bytes{0xFE, 0xFE, 0xEE, 0xEF, 0xE2, 0x20, 0x47, 0x00, 0x01, 0xFD}));
     EXPECT_EQ(ReadFileBytes(this->dir.File("clone.icf")),
@@ -110,7 +112,7 @@ TYPED_TEST(CloneLinkExchange, WriteSendsEachLineAfterTheEchoOfThePrevious) {
         "20470001\r\n#comment\r\n  01201000112233445566778899AABBCCDDEEFF  \r\n# more\r\n"
         "000001AB\r\n\r\n000001CD\r\n");
     this->transport.peer.On(0xE5, TransceiverFrame(0xE6, Bytes{0x00}));
-    ASSERT_EQ(this->Link().WriteToTransceiver(), 0);
+    ASSERT_EQ(this->Link().WriteToTransceiver(), CloneResult::kCompleted);
     // Comment lines are never sent, and the empty line ends the data early.
     EXPECT_EQ(this->SentFrames(),
               (std::vector<Bytes>{{0xFE, 0xFE, 0xEE, 0xEF, 0xE3, 0x20, 0x47, 0x00, 0x01, 0xFD},
@@ -122,7 +124,7 @@ TYPED_TEST(CloneLinkExchange, WriteSendsEachLineAfterTheEchoOfThePrevious) {
 TYPED_TEST(CloneLinkExchange, WriteFailsOnAFailedResult) {
     this->WriteCloneFile("20470001\r\n#\r\n000001AB\r\n");
     this->transport.peer.On(0xE5, TransceiverFrame(0xE6, Bytes{0x01}));
-    EXPECT_EQ(this->Link().WriteToTransceiver(), CCloneLink::kFailed);
+    EXPECT_EQ(this->Link().WriteToTransceiver(), CloneResult::kFailed);
 }
 
 TYPED_TEST(CloneLinkExchange, AnEchoThatDiffersIsAProtocolError) {
@@ -130,15 +132,15 @@ TYPED_TEST(CloneLinkExchange, AnEchoThatDiffersIsAProtocolError) {
     this->transport.peer.echo = false;
     this->transport.peer.On(0xE3, ComputerFrame(0xE3, std::string_view("\x20\x47\x00\x02", 4)));
     this->WriteCloneFile("20470001\r\n#\r\n000001AB\r\n");
-    EXPECT_EQ(this->Link().WriteToTransceiver(), CCloneLink::kFailed);
+    EXPECT_EQ(this->Link().WriteToTransceiver(), CloneResult::kFailed);
     EXPECT_EQ(this->SentFrames().size(), 1U);  // no block went out
 }
 
 TYPED_TEST(CloneLinkExchange, ACloneFileWithoutHeaderIsRefusedBeforeTheLine) {
     this->WriteCloneFile("2047\r\n000001AB\r\n");
-    EXPECT_EQ(this->Link().WriteToTransceiver(), CCloneLink::kBadCloneFile);
+    EXPECT_EQ(this->Link().WriteToTransceiver(), CloneResult::kBadCloneFile);
     this->WriteCloneFile("");
-    EXPECT_EQ(this->Link().WriteToTransceiver(), CCloneLink::kBadCloneFile);
+    EXPECT_EQ(this->Link().WriteToTransceiver(), CloneResult::kBadCloneFile);
     EXPECT_TRUE(this->transport.Heard().empty());
 }
 

@@ -49,12 +49,12 @@ TEST_F(CloneSession, FramesTooShortForAddressesAndCommandAreIgnored) {
     for (const CloneMode mode : {CloneMode::kInformation, CloneMode::kRead, CloneMode::kWrite}) {
         Begin(mode, mode == CloneMode::kWrite);
         Hear({0xFE, 0xFD, 0xFE, 0xEF, 0xFD, 0xFE, 0xEF, 0xEE, 0xFD, 0xFD});
-        EXPECT_EQ(session.Status(), clone_status::kRunning);
+        EXPECT_EQ(session.Status(), CloneStatus::kRunning);
     }
     // Frames of neither side: ignored too.
     Begin(CloneMode::kRead);
     Hear(Bytes{0xFE, 0xFE, 0x00, 0x00, 0xE4, '0', '0', 0xFD});
-    EXPECT_EQ(session.Status(), clone_status::kRunning);
+    EXPECT_EQ(session.Status(), CloneStatus::kRunning);
 }
 
 TEST_F(CloneSession, IdentificationIsTakenOnlyInAnInformationExchange) {
@@ -62,9 +62,9 @@ TEST_F(CloneSession, IdentificationIsTakenOnlyInAnInformationExchange) {
     session.SendRequest();
     EXPECT_EQ(wire.sent.back(), (Bytes{0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0, 0, 0, 0, 0xFD}));
     HearEcho();
-    EXPECT_EQ(session.Status(), clone_status::kRunning);
+    EXPECT_EQ(session.Status(), CloneStatus::kRunning);
     Hear(TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x03, 0x05, 'C', 'O', 'M'}));
-    ASSERT_EQ(session.Status(), clone_status::kDone);
+    ASSERT_EQ(session.Status(), CloneStatus::kDone);
     const CIdentityRecord& info = session.Information();
     EXPECT_EQ(info.modelCode, 0x2047);
     EXPECT_EQ(info.revision, 1);
@@ -75,13 +75,13 @@ TEST_F(CloneSession, IdentificationIsTakenOnlyInAnInformationExchange) {
 
     Begin(CloneMode::kInformation);
     Hear(TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0xF0}));
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);  // a byte above 0xEF
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);  // a byte above 0xEF
     Begin(CloneMode::kInformation);
     Hear(TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00}));
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);  // no room for the revision
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);  // no room for the revision
     Begin(CloneMode::kRead);
     Hear(TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01}));
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);  // not asked for
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);  // not asked for
 }
 
 TEST_F(CloneSession, ReadWritesEachBlockAsALineUntilTheSignedEnd) {
@@ -96,20 +96,20 @@ TEST_F(CloneSession, ReadWritesEachBlockAsALineUntilTheSignedEnd) {
     EXPECT_EQ(received.str(), "0F9E02ABCD\r\n");
     EXPECT_EQ(session.BlockCounter(), 1U);
     Hear(TransceiverFrame(0xE5, "Orva Inc."));
-    EXPECT_EQ(session.Status(), clone_status::kDone);
+    EXPECT_EQ(session.Status(), CloneStatus::kDone);
     EXPECT_EQ(session.Percent(), 100);
 
     for (const std::string_view end : {"Orva Inc,", "Orva Inc.."}) {
         Begin(CloneMode::kRead);
         Hear(TransceiverFrame(0xE5, end));
-        EXPECT_EQ(session.Status(), clone_status::kProtocolError) << end;
+        EXPECT_EQ(session.Status(), CloneStatus::kProtocolError) << end;
     }
     Begin(CloneMode::kRead);
     Hear(TransceiverFrame(0xE4, "0000010011"));  // checksum should be FF
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);
     Begin(CloneMode::kInformation);
     Hear(TransceiverFrame(0xE4, EncodeBlockPayload(0, data)));
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);  // a block outside a read
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);  // a block outside a read
 }
 
 TEST_F(CloneSession, ProgressIsInWholeTensAndNeverAbove100) {
@@ -136,7 +136,7 @@ TEST_F(CloneSession, WriteResultCountsOnlyAfterTheEndFrameWasEchoed) {
     EXPECT_EQ(wire.pauses[0], std::chrono::milliseconds(200));
     EXPECT_EQ(wire.sent.back(), test::ComputerFrame(0xE4, "000001AB54"));
     Hear(TransceiverFrame(0xE6, Bytes{0x00}));
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);  // before the end frame's echo
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);  // before the end frame's echo
 
     toSend.clear();
     toSend.seekg(0);
@@ -148,9 +148,9 @@ TEST_F(CloneSession, WriteResultCountsOnlyAfterTheEndFrameWasEchoed) {
     EXPECT_EQ(wire.sent.back(), test::ComputerFrame(0xE5, "Orva Inc."));
     EXPECT_EQ(session.Percent(), 100);
     HearEcho();
-    EXPECT_EQ(session.Status(), clone_status::kRunning);
+    EXPECT_EQ(session.Status(), CloneStatus::kRunning);
     Hear(TransceiverFrame(0xE6, Bytes{}));
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);  // no result byte
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);  // no result byte
 }
 
 TEST_F(CloneSession, LinesThatCannotBeFramedAreNeverSent) {
@@ -159,7 +159,7 @@ TEST_F(CloneSession, LinesThatCannotBeFramedAreNeverSent) {
     session.SendRequest();
     const std::size_t sent = wire.sent.size();
     HearEcho();
-    EXPECT_EQ(session.Status(), clone_status::kProtocolError);
+    EXPECT_EQ(session.Status(), CloneStatus::kProtocolError);
     EXPECT_EQ(wire.sent.size(), sent);
 }
 

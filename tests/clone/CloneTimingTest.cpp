@@ -35,7 +35,7 @@ class CloneTiming : public ::testing::Test {
 };
 
 TEST_F(CloneTiming, SilenceEndsTheExchangeBetweenTwoAndThreeSecondsAfterTheRequest) {
-    EXPECT_EQ(link->ReadInformation(), CCloneLink::kFailed);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kFailed);
     // 200 ms before and after the request, then more than 2 whole seconds of silence.
     EXPECT_EQ(clock.sleeps, (std::vector<milliseconds>{200ms, 200ms}));
     EXPECT_GE(clock.Now(), 400ms + 2s);
@@ -49,14 +49,14 @@ TEST_F(CloneTiming, EveryCompleteFrameRestartsTheTimeOut) {
     peer.echo = false;
     for (const milliseconds at : {2s, 4s, 6s}) line->Deliver(stray, at);
     line->Deliver(TransceiverFrame(0xE5, "Orva Inc."), 8s);
-    EXPECT_EQ(link->ReadFromTransceiver(), 0);
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(clock.Now(), 8s);
 }
 
 TEST_F(CloneTiming, AFrameAfterTooLongASilenceComesTooLate) {
     peer.echo = false;
     line->Deliver(TransceiverFrame(0xE5, "Orva Inc."), 3s + 500ms);  // 3 s after the clock started
-    EXPECT_EQ(link->ReadFromTransceiver(), CCloneLink::kFailed);
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kFailed);
 }
 
 TEST_F(CloneTiming, ReadProgressAdvancesInTensAndCancelEndsTheExchange) {
@@ -70,23 +70,69 @@ TEST_F(CloneTiming, ReadProgressAdvancesInTensAndCancelEndsTheExchange) {
         blocks.insert(blocks.end(), block.begin(), block.end());
     }
     peer.On(0xE2, Concat({blocks, TransceiverFrame(0xE5, "Orva Inc.")}));
-    EXPECT_EQ(link->ReadFromTransceiver(), 0);
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ui.percents, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    // About 9000 bytes arrived at once: the display heard of each new percentage and of
+    // the pauses' slices, not of every byte.
+    EXPECT_LT(ui.progressCalls, 100);
+    EXPECT_LT(ui.cancelChecks, 20);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"status: " + std::string(CloneText(5040)),
                                                 "progress: Cloning", "progress end"}));
 
     ScriptedUi cancelling;
     cancelling.cancelAtPercent = 30;
     link->SetProgress(&cancelling);
-    EXPECT_EQ(link->ReadFromTransceiver(), CCloneLink::kCancelled);
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCancelled);
     EXPECT_EQ(cancelling.percents.back(), 30);
     EXPECT_FALSE(line->IsOpen());
+}
+
+TEST_F(CloneTiming, PausesKeepTheProgressDisplayServedButTheIdentificationsDoNot) {
+    ScriptedUi ui;
+    link->SetProgress(&ui);
+    peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x00, 0x00}));
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
+    EXPECT_EQ(clock.sleeps, (std::vector<milliseconds>{200ms, 200ms}));
+    EXPECT_EQ(ui.progressCalls, 0);
+
+    clock.sleeps.clear();
+    peer.On(0xE2, TransceiverFrame(0xE5, "Orva Inc."));
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
+    // 200 ms before and after the request and 500 ms before the display goes, in slices
+    // with the display served after each.
+    milliseconds slept{0};
+    for (const milliseconds sleep : clock.sleeps) {
+        EXPECT_LE(sleep, CCloneLink::kPollSlice);
+        slept += sleep;
+    }
+    EXPECT_EQ(slept, 900ms);
+    EXPECT_GE(ui.progressCalls, static_cast<int>(clock.sleeps.size()));
+}
+
+TEST_F(CloneTiming, AWaitWithoutBytesServesTheDisplayOncePerSlice) {
+    ScriptedUi ui;
+    link->SetProgress(&ui);
+    peer.echo = false;
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kFailed);
+    // Silence of up to 3 s in 20 ms slices: one call each, give or take the last.
+    const auto slices = static_cast<int>(3s / CCloneLink::kPollSlice);
+    EXPECT_LE(ui.cancelChecks, slices + 2);
+    EXPECT_GE(ui.cancelChecks, slices * 2 / 3);
+}
+
+TEST_F(CloneTiming, ACancelThatComesAfterTheEndLeavesTheReadCompleted) {
+    ScriptedUi ui;
+    ui.cancelAtPercent = 100;  // the user presses Escape as the bar fills
+    link->SetProgress(&ui);
+    peer.On(0xE2, TransceiverFrame(0xE5, "Orva Inc."));
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
+    EXPECT_EQ(ui.percents.back(), 100);
 }
 
 TEST_F(CloneTiming, WritePausesBeforeItsFirstBlock) {
     WriteFileBytes(dir.File("clone.icf"), "20470001\r\n#\r\n000001AB\r\n");
     peer.On(0xE5, TransceiverFrame(0xE6, Bytes{0x00}));
-    EXPECT_EQ(link->WriteToTransceiver(), 0);
+    EXPECT_EQ(link->WriteToTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(clock.sleeps, (std::vector<milliseconds>{200ms, 200ms, 200ms}));
 }
 
@@ -94,8 +140,8 @@ TEST_F(CloneTiming, APortThatCannotBeOpenedSendsNothing) {
     ScriptedUi ui;
     link->SetProgress(&ui);
     line->refuseOpen = true;
-    EXPECT_EQ(link->ReadInformation(), CCloneLink::kPortUnavailable);
-    EXPECT_EQ(link->ReadFromTransceiver(), CCloneLink::kPortUnavailable);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kPortUnavailable);
+    EXPECT_EQ(link->ReadFromTransceiver(), CloneResult::kPortUnavailable);
     EXPECT_TRUE(peer.heard.empty());
     EXPECT_TRUE(clock.sleeps.empty());
     EXPECT_EQ(ui.log.back(), "progress end");  // the progress display is gone again

@@ -1,5 +1,6 @@
 // The clone link with the real port against the simulated transceiver: whole exchanges,
-// and every failure the simulator can show ending in its result code.
+// and every failure the simulator can show ending in its result code. The fake clock keeps
+// pauses and time-outs short; one exchange waits out its time-out on the real clock.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "clone/CComPort.h"
 #include "clone/ChildProcess.h"
 #include "clone/CloneFakes.h"
+#include "clone/TestLines.h"
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
 #include "support/TestSupport.h"
@@ -20,9 +22,14 @@ using namespace std::chrono_literals;
 
 class Simulator : public ::testing::Test {
   protected:
-    void Start(std::vector<std::string> args) {
+    void Start(std::vector<std::string> args, bool realClock = false) {
         sim.emplace(dir.Path(), std::move(args));
-        link.emplace(std::make_unique<CComPort>(), clock, tones);
+        if (realClock) {
+            link.emplace(std::make_unique<CComPort>(), monotonic, tones);
+        } else {
+            link.emplace(std::make_unique<FastSilenceLine>(std::make_unique<CComPort>(), clock),
+                         clock, tones);
+        }
         link->SetDevice(sim->Link().string());
         link->SetModel(0x2047);
         link->SetRevision(1);
@@ -40,7 +47,8 @@ class Simulator : public ::testing::Test {
     }
 
     TempDir dir;
-    CMonotonicClock clock;
+    FakeClock clock;
+    CMonotonicClock monotonic;
     RecordingTones tones;
     std::optional<SimProcess> sim;
     std::optional<CCloneLink> link;
@@ -48,7 +56,7 @@ class Simulator : public ::testing::Test {
 
 TEST_F(Simulator, IdentifiesItselfAsConfigured) {
     Start({"--country", "7", "--expand", "33", "--comment", "Mobile 2"});
-    ASSERT_EQ(link->ReadInformation(), 0);
+    ASSERT_EQ(link->ReadInformation(), CloneResult::kCompleted);
     const CIdentityRecord& info = link->GetInformation();
     EXPECT_EQ(info.modelCode, 0x2047);
     EXPECT_EQ(info.revision, 1);
@@ -60,7 +68,7 @@ TEST_F(Simulator, IdentifiesItselfAsConfigured) {
 
 TEST_F(Simulator, ReadBringsItsWholeMemory) {
     Start({"--country", "5"});
-    ASSERT_EQ(link->ReadFromTransceiver(), 0);
+    ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     const std::vector<std::string> lines = SplitLines(ReadFileBytes(dir.File("clone.icf")));
     EXPECT_EQ(lines.size(), 2U + 112U);
     EXPECT_EQ(ReadImage(dir.File("clone.icf")), BuildFactoryImage(5));
@@ -69,28 +77,30 @@ TEST_F(Simulator, ReadBringsItsWholeMemory) {
 TEST_F(Simulator, WriteThenReadBackTheSameMemoryOverSuccessiveOpens) {
     Start({"--written", dir.File("written.icf").string(), "--block-size", "122"});
     WriteCloneFile(Patterned());
-    ASSERT_EQ(link->WriteToTransceiver(), 0);
+    ASSERT_EQ(link->WriteToTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("written.icf")), Patterned());
-    ASSERT_EQ(link->ReadFromTransceiver(), 0);
+    ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("clone.icf")), Patterned());
-    EXPECT_EQ(link->ReadInformation(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
 }
 
 TEST_F(Simulator, NoiseBetweenFramesChangesNothing) {
     Start({"--fault", "noise", "--written", dir.File("written.icf").string()});
-    EXPECT_EQ(link->ReadInformation(), 0);
-    ASSERT_EQ(link->ReadFromTransceiver(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
+    ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("clone.icf")), BuildFactoryImage(0));
     WriteCloneFile(Patterned());
-    EXPECT_EQ(link->WriteToTransceiver(), 0);
+    EXPECT_EQ(link->WriteToTransceiver(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("written.icf")), Patterned());
 }
 
 // Each failure, and whether a write leaves anything in the simulator's memory.
 struct FaultCase {
     const char* fault;
-    int read;
-    int write;
+    CloneResult read;
+    CloneResult write;
+
+    friend void PrintTo(const FaultCase& fault, std::ostream* out) { *out << fault.fault; }
 };
 
 class SimulatorFault : public Simulator, public ::testing::WithParamInterface<FaultCase> {};
@@ -101,33 +111,34 @@ TEST_P(SimulatorFault, EndsInItsResultCode) {
     EXPECT_EQ(link->ReadFromTransceiver(), GetParam().read);
     WriteCloneFile(Patterned());
     EXPECT_EQ(link->WriteToTransceiver(), GetParam().write);
-    if (GetParam().write != 0) {
+    if (GetParam().write != CloneResult::kCompleted) {
         EXPECT_FALSE(std::filesystem::exists(written));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SimulatorFault,
-                         ::testing::Values(FaultCase{"bad-checksum:5", 77, 77},
-                                           FaultCase{"silent-after:3", 77, 77},
-                                           FaultCase{"result:1", 0, 77},
-                                           FaultCase{"result:0x40", 0, 77},
-                                           // Without an echo the write never gets past its request;
-                                           // a read does not need the echo.
-                                           FaultCase{"no-echo", 0, 77},
-                                           // The link alone cannot tell that a read ended early.
-                                           FaultCase{"end-after:10", 0, 0}),
-                         [](const auto& param) {
-                             std::string name = param.param.fault;
-                             for (char& c : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SimulatorFault,
+    ::testing::Values(FaultCase{"bad-checksum:5", CloneResult::kFailed, CloneResult::kFailed},
+                      FaultCase{"silent-after:3", CloneResult::kFailed, CloneResult::kFailed},
+                      FaultCase{"result:1", CloneResult::kCompleted, CloneResult::kFailed},
+                      FaultCase{"result:0x40", CloneResult::kCompleted, CloneResult::kFailed},
+                      // Without an echo the write never gets past its request;
+                      // a read does not need the echo.
+                      FaultCase{"no-echo", CloneResult::kCompleted, CloneResult::kFailed},
+                      // The link alone cannot tell that a read ended early.
+                      FaultCase{"end-after:10", CloneResult::kCompleted, CloneResult::kCompleted}),
+    [](const auto& param) {
+        std::string name = param.param.fault;
+        for (char& c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        }
+        return name;
+    });
 
 TEST_F(Simulator, NoAnswerTimesOutOnTheRealClock) {
-    Start({"--fault", "no-answer"});
+    Start({"--fault", "no-answer"}, true);
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(link->ReadInformation(), CCloneLink::kFailed);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kFailed);
     const auto took = std::chrono::steady_clock::now() - started;
     // Two pauses of 200 ms, then more than 2 and at most 3 whole seconds; a loaded
     // machine may add to that.
@@ -137,7 +148,7 @@ TEST_F(Simulator, NoAnswerTimesOutOnTheRealClock) {
 
 TEST_F(Simulator, OnceEndsAfterOneExchange) {
     Start({"--once"});
-    EXPECT_EQ(link->ReadInformation(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
     EXPECT_EQ(sim->Process().Wait(30s), 0);
     EXPECT_FALSE(std::filesystem::exists(sim->Link()));  // its link went with it
 }
@@ -146,7 +157,7 @@ TEST_F(Simulator, AnOldLinkIsReplaced) {
     std::filesystem::create_symlink("/nowhere", dir.File("rz7400"));
     Start({});
     EXPECT_EQ(std::filesystem::read_symlink(sim->Link()), sim->Device());
-    EXPECT_EQ(link->ReadInformation(), 0);
+    EXPECT_EQ(link->ReadInformation(), CloneResult::kCompleted);
 }
 
 }  // namespace

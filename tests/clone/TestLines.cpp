@@ -66,6 +66,19 @@ bool MemoryLine::WaitReadable(milliseconds timeout) {
     return false;
 }
 
+bool FastSilenceLine::WaitReadable(milliseconds timeout) {
+    if (line_->WaitReadable(timeout)) {
+        silent_ = milliseconds::zero();
+        return true;
+    }
+    silent_ += timeout;
+    if (silent_ >= kRealSilence) {
+        silent_ = milliseconds::zero();
+        clock_.Advance(std::chrono::seconds(1));
+    }
+    return false;
+}
+
 PtyPeer::PtyPeer(ScriptedPeer& peer) : peer_(peer) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     std::array<char, 128> name{};

@@ -4,6 +4,7 @@
 // pseudo-terminal served by a thread, both answering through a ScriptedPeer.
 
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -50,6 +51,35 @@ class MemoryLine final : public CSerialLine {
     std::deque<Pending> pending_;
     bool open_ = false;
     std::string failure_;
+};
+
+// A real line (the port to the simulator) on the fake clock: pauses take no real time, and
+// silence on the line counts a whole second of the fake clock for every quarter second of
+// real silence, so a time-out comes in well under a second instead of three. Bytes that
+// arrive take no fake time at all.
+class FastSilenceLine final : public CSerialLine {
+  public:
+    // How long the real line must stay silent to count as a second.
+    static constexpr milliseconds kRealSilence{250};
+
+    FastSilenceLine(std::unique_ptr<CSerialLine> line, FakeClock& clock)
+        : line_(std::move(line)), clock_(clock) {}
+
+    bool Open(std::string_view device, unsigned baud) override { return line_->Open(device, baud); }
+    void Close() override { line_->Close(); }
+    [[nodiscard]] bool IsOpen() const override { return line_->IsOpen(); }
+    bool Write(std::span<const std::uint8_t> bytes) override { return line_->Write(bytes); }
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override {
+        return line_->Read(buffer, count);
+    }
+    bool Flush() override { return line_->Flush(); }
+    bool WaitReadable(milliseconds timeout) override;
+    [[nodiscard]] std::string LastFailure() const override { return line_->LastFailure(); }
+
+  private:
+    std::unique_ptr<CSerialLine> line_;
+    FakeClock& clock_;
+    milliseconds silent_{0};
 };
 
 // A pseudo-terminal whose device the link opens (as a real CComPort) while a thread serves

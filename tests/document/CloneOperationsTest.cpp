@@ -39,12 +39,13 @@ const std::vector<Tone>& FailureSignal() {
 }
 
 // The operations on a data set of version 0 that completed its setup, against the
-// simulator (real port and clock) or an in-memory line (fake clock).
+// simulator (real port) or an in-memory line, both on the fake clock.
 class CloneOperationsFixture : public ::testing::Test {
   protected:
     void WithSimulator(std::vector<std::string> args) {
         sim.emplace(dir.Path(), std::move(args));
-        link.emplace(std::make_unique<CComPort>(), realClock, tones);
+        link.emplace(std::make_unique<FastSilenceLine>(std::make_unique<CComPort>(), simClock),
+                     simClock, tones);
         link->SetDevice(sim->Link().string());
         Finish();
     }
@@ -64,7 +65,7 @@ class CloneOperationsFixture : public ::testing::Test {
     CCloneFile cloneFile;
     ScriptedUi ui;
     RecordingTones tones;
-    CMonotonicClock realClock;
+    FakeClock simClock;
     FakeClock fakeClock;
     ScriptedPeer peer;
     MemoryLine* memory = nullptr;
@@ -82,7 +83,7 @@ TEST_F(CloneOperations, CloneInTakesTheTransceiversMemory) {
     ASSERT_EQ(source(Quoted("FILE.SAVE.", dir.File("memory.icf"))), "OK");
     WithSimulator({"--image", dir.File("memory.icf").string()});
 
-    EXPECT_EQ(operations->CloneIn(false), 0);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kCompleted);
     EXPECT_EQ(radio.Dump(), source.Dump());
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5026)}));
     EXPECT_EQ(ui.log.back(), Status(5026));
@@ -96,7 +97,7 @@ TEST_F(CloneOperations, AReadThatEndedEarlyIsAFailedReadAndChangesNothing) {
     radio("CH.MCH_144.3.FREQUENCY=146.0000");
     const std::string before = radio.Dump();
 
-    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     EXPECT_EQ(radio.Dump(), before);
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5027), Warning(5061)}));
     EXPECT_EQ(std::find(ui.log.begin(), ui.log.end(), "data loaded"), ui.log.end());
@@ -109,7 +110,7 @@ TEST_F(CloneOperations, CloneOutWritesTheSafetyFileAndLeavesTheDataSetAlone) {
     ASSERT_EQ(radio(Quoted("FILE.SAVE.WithSafety.", dir.File("expected.icf"))), "OK");
     radio->SetModified(true);
 
-    EXPECT_EQ(operations->CloneOut(), 0);
+    EXPECT_EQ(operations->CloneOut(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("written.icf")), ReadImage(dir.File("expected.icf")));
     EXPECT_TRUE(radio->IsModified());
     EXPECT_EQ(ui.log.front(), "confirm: " + std::string(CloneText(5056)));
@@ -128,20 +129,20 @@ TEST_F(CloneOperations, AFailedCloneFileSendsAndLoadsNothingAndSaysWhy) {
     const std::string box = "box!: the clone file cannot be written in the temporary directory " +
                             folder.string() + ": no such file or device";
 
-    EXPECT_EQ(operations->CloneOut(), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneOut(), CloneResult::kFailed);
     EXPECT_FALSE(std::filesystem::exists(dir.File("written.icf")));
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5028), box}));
     EXPECT_EQ(tones.signals.at(0), FailureSignal());
 
     ui.log.clear();
-    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     EXPECT_EQ(radio.Dump(), before);
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5027), box}));
 
     // No clone file at all: the system temporary directory is named.
     operations.emplace(radio.Data(), *link, std::filesystem::path(), ui);
     ui.log.clear();
-    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     ASSERT_FALSE(ui.log.empty());
     EXPECT_NE(ui.log.back().find("temporary directory " + TemporaryDirectory().string()),
               std::string::npos)
@@ -151,7 +152,7 @@ TEST_F(CloneOperations, AFailedCloneFileSendsAndLoadsNothingAndSaysWhy) {
 
 TEST_F(CloneOperations, CloneInfoShowsTheTransceiversComment) {
     WithSimulator({"--comment", "Base station"});
-    EXPECT_EQ(operations->CloneInformation(), 0);
+    EXPECT_EQ(operations->CloneInformation(), CloneResult::kCompleted);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"information: RZ-7400|Base station    "}));
 }
 
@@ -160,9 +161,9 @@ TEST_F(CloneOperations, AForeignModelOrRevisionIsRefusedBeforeAnyTransfer) {
         sim.reset();
         ui.log.clear();
         WithSimulator({"--fault", fault, "--written", dir.File("written.icf").string()});
-        EXPECT_EQ(operations->CloneIn(false), CCloneOperations::kModelMismatch);
-        EXPECT_EQ(operations->CloneOut(), CCloneOperations::kModelMismatch);
-        EXPECT_EQ(operations->CloneInformation(), CCloneOperations::kModelMismatch);
+        EXPECT_EQ(operations->CloneIn(false), CloneResult::kModelMismatch);
+        EXPECT_EQ(operations->CloneOut(), CloneResult::kModelMismatch);
+        EXPECT_EQ(operations->CloneInformation(), CloneResult::kModelMismatch);
         EXPECT_EQ(ui.Report(),
                   (std::vector<std::string>{Status(5029), Warning(5030), Status(5029),
                                             Warning(5030), Status(5029), Warning(5030)}));
@@ -176,8 +177,8 @@ TEST_F(CloneOperations, AnotherVersionOrExpansionIsRefused) {
         sim.reset();
         ui.log.clear();
         WithSimulator(args);
-        EXPECT_EQ(operations->CloneIn(false), CCloneOperations::kVersionMismatch);
-        EXPECT_EQ(operations->CloneInformation(), CCloneOperations::kVersionMismatch);
+        EXPECT_EQ(operations->CloneIn(false), CloneResult::kVersionMismatch);
+        EXPECT_EQ(operations->CloneInformation(), CloneResult::kVersionMismatch);
         EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5058), Warning(5066), Status(5058),
                                                          Warning(5066)}));
     }
@@ -197,9 +198,9 @@ TEST_F(CloneOperations, AModifiedDocumentAsksFirstAndCancelTouchesNothing) {
 
 TEST_F(CloneOperations, WithNoTransceiverEachCommandReportsItsOwnFailure) {
     WithMemoryLine();
-    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kFailed);
-    EXPECT_EQ(operations->CloneOut(), CCloneLink::kFailed);
-    EXPECT_EQ(operations->CloneInformation(), CCloneLink::kFailed);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
+    EXPECT_EQ(operations->CloneOut(), CloneResult::kFailed);
+    EXPECT_EQ(operations->CloneInformation(), CloneResult::kFailed);
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5027), Warning(5061), Status(5028),
                                                      Warning(5061), Status(5029), Warning(5061)}));
     EXPECT_EQ(tones.signals, (std::vector<std::vector<Tone>>(3, FailureSignal())));
@@ -208,8 +209,8 @@ TEST_F(CloneOperations, WithNoTransceiverEachCommandReportsItsOwnFailure) {
 TEST_F(CloneOperations, APortThatCannotBeOpened) {
     WithMemoryLine();
     memory->refuseOpen = true;
-    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kPortUnavailable);
-    EXPECT_EQ(operations->CloneInformation(), CCloneLink::kPortUnavailable);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kPortUnavailable);
+    EXPECT_EQ(operations->CloneInformation(), CloneResult::kPortUnavailable);
     EXPECT_EQ(ui.Report(),
               (std::vector<std::string>{Status(5032), Warning(5035), Status(5032), Warning(5035)}));
 }
@@ -218,9 +219,9 @@ TEST_F(CloneOperations, AnIdentificationWithoutVersionOrExpansionMatchesNothing)
     WithMemoryLine();
     // Model code and revision match, but only the version byte came.
     peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01, 0x00}));
-    EXPECT_EQ(operations->CloneInformation(), CCloneOperations::kVersionMismatch);
+    EXPECT_EQ(operations->CloneInformation(), CloneResult::kVersionMismatch);
     peer.On(0xE0, TransceiverFrame(0xE1, Bytes{0x20, 0x47, 0x00, 0x01}));
-    EXPECT_EQ(operations->CloneOut(), CCloneOperations::kVersionMismatch);
+    EXPECT_EQ(operations->CloneOut(), CloneResult::kVersionMismatch);
 }
 
 TEST_F(CloneOperations, CancelEndsAReadAndReportsIt) {
@@ -235,7 +236,7 @@ TEST_F(CloneOperations, CancelEndsAReadAndReportsIt) {
     peer.On(0xE2, blocks);
     ui.cancelAtPercent = 20;
     const std::string before = radio.Dump();
-    EXPECT_EQ(operations->CloneIn(false), CCloneLink::kCancelled);
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kCancelled);
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5031)}));
     EXPECT_EQ(radio.Dump(), before);
 }

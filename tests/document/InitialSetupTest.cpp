@@ -42,7 +42,7 @@ TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
     EXPECT_EQ(setup->StoredPort(), 3U);
     Identify({0x07, 0x21, 'x'});
     const SetupOutcome outcome = setup->Ok({2, "DL1ABC  ", {}});
-    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.result, CloneResult::kCompleted);
     EXPECT_EQ(outcome.storeFailure, "");
     EXPECT_EQ(settings.Flushes(), 1);
     EXPECT_EQ(settings.GetInt("SetupInfo", "0000", 0), 1);
@@ -56,7 +56,7 @@ TEST_F(InitialSetup, OkKeepsTheVersionTheCallSignAndThePort) {
 
 TEST_F(InitialSetup, ABlankCallSignIsStoredAsSixBlanksAndALongOneIsCut) {
     Identify({0x00, 0x00});
-    EXPECT_EQ(setup->Ok({1, "   ", {}}).result, 0);
+    EXPECT_EQ(setup->Ok({1, "   ", {}}).result, CloneResult::kCompleted);
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
     EXPECT_EQ(setup->StoredCallSign(), "");
     EXPECT_EQ(setup->Cancel({1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", {}}).storeFailure, "");
@@ -64,7 +64,7 @@ TEST_F(InitialSetup, ABlankCallSignIsStoredAsSixBlanksAndALongOneIsCut) {
 }
 
 TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
-    EXPECT_EQ(setup->Ok({3, "K1XYZ", {}}).result, CCloneLink::kFailed);  // nobody answers
+    EXPECT_EQ(setup->Ok({3, "K1XYZ", {}}).result, CloneResult::kFailed);  // nobody answers
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "K1XYZ");
@@ -76,14 +76,14 @@ TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
 
 TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {
     Identify({0x05});  // the expansion byte never came
-    EXPECT_EQ(setup->Ok({1, "K1XYZ", {}}).result, CCloneLink::kFailed);
+    EXPECT_EQ(setup->Ok({1, "K1XYZ", {}}).result, CloneResult::kFailed);
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_FALSE(settings.Contains("SetupInfo", "0002"));
 }
 
 TEST_F(InitialSetup, CancelKeepsTheCallSignAndThePort) {
-    EXPECT_EQ(setup->Cancel({3, "", {}}).result, 0);
+    EXPECT_EQ(setup->Cancel({3, "", {}}).result, CloneResult::kCompleted);
     EXPECT_FALSE(settings.Contains("SetupInfo", "0000"));
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "      ");
     EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 3);
@@ -93,13 +93,13 @@ TEST_F(InitialSetup, CancelKeepsTheCallSignAndThePort) {
 TEST_F(InitialSetup, ThePortNumberOpensTheDeviceTheSettingsName) {
     settings.SetString("CommPort", "Device2", "/dev/my-cable");
     Identify({0x03, 0x00});
-    EXPECT_EQ(setup->Ok({2, "K1XYZ", {}}).result, 0);
+    EXPECT_EQ(setup->Ok({2, "K1XYZ", {}}).result, CloneResult::kCompleted);
     EXPECT_EQ(line->openedDevice, "/dev/my-cable");
     // A port without a device of its own in the settings opens its default device.
-    EXPECT_EQ(setup->Ok({4, "K1XYZ", {}}).result, 0);
+    EXPECT_EQ(setup->Ok({4, "K1XYZ", {}}).result, CloneResult::kCompleted);
     EXPECT_EQ(line->openedDevice, "/dev/ttyS1");
     // A device path given directly is opened as it is; the port number is kept.
-    EXPECT_EQ(setup->Ok({2, "K1XYZ", "/dev/other"}).result, 0);
+    EXPECT_EQ(setup->Ok({2, "K1XYZ", "/dev/other"}).result, CloneResult::kCompleted);
     EXPECT_EQ(line->openedDevice, "/dev/other");
     EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 2);
 }
@@ -108,7 +108,7 @@ TEST_F(InitialSetup, SettingsThatCouldNotBeStoredAreReported) {
     settings.FailFlushes("/cfg/QL-7400.conf: no space left on the device");
     Identify({0x03, 0x00});
     const SetupOutcome ok = setup->Ok({1, "K1XYZ", {}});
-    EXPECT_EQ(ok.result, 0);
+    EXPECT_EQ(ok.result, CloneResult::kCompleted);
     EXPECT_EQ(ok.storeFailure, "/cfg/QL-7400.conf: no space left on the device");
     EXPECT_EQ(setup->Cancel({1, "K1XYZ", {}}).storeFailure,
               "/cfg/QL-7400.conf: no space left on the device");

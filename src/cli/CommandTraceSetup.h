@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+
+#include "base/CommandTrace.h"
+
+namespace ql {
+class CRadioData;
+}
+
+namespace ql::cli {
+
+// The command trace that the environment variable QL7400_TRACE names, or one that records
+// nothing when it is unset or empty. A trace file that cannot be opened is a warning on err,
+// never a reason to stop.
+[[nodiscard]] CCommandTrace OpenTraceFromEnvironment(std::ostream& err);
+
+// Every command sent through radio's Command goes to trace as it returns. The trace must
+// outlive radio or be detached first.
+void TraceCommands(CRadioData& radio, CCommandTrace& trace);
+
+}  // namespace ql::cli
