@@ -20,7 +20,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/ql7400-cli exec CH.MCH_144.1.ALL CH.MCH_430.1.ALL
+	$(BUILD)/bin/ql7400
 
 test: test-unit test-sanitize test-fuzz
 
