@@ -34,10 +34,10 @@ CQL7400Doc::CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTon
       recent_(settings) {
     link_.SetExpectedBlocks(kExpectedBlocks);
     link_.SetPort(StoredPortNumber(settings_));
-    cloneUi_.SetStatusSink([this](const QString& text) { emit StatusText(text); });
+    cloneUi_.SetStatusSink([this](const QString& text) { Q_EMIT StatusText(text); });
     cloneUi_.SetLoadedSink([this] {
         SetModifiedFlag(true);
-        emit DataChanged();
+        Q_EMIT DataChanged();
     });
     radio_.Reset();
 }
@@ -55,8 +55,8 @@ std::vector<std::string> CQL7400Doc::Apply(std::span<const std::string> commands
     std::vector<std::string> answers;
     answers.reserve(commands.size());
     for (const std::string& command : commands) answers.push_back(radio_.Command(command));
-    emit DataChanged();
-    emit TitleChanged();
+    Q_EMIT DataChanged();
+    Q_EMIT TitleChanged();
     return answers;
 }
 
@@ -75,7 +75,7 @@ bool CQL7400Doc::IsModified() {
 
 void CQL7400Doc::SetModifiedFlag(bool modified) {
     modified_ = modified;
-    emit TitleChanged();
+    Q_EMIT TitleChanged();
 }
 
 QString CQL7400Doc::Title() const {
@@ -84,7 +84,7 @@ QString CQL7400Doc::Title() const {
 
 void CQL7400Doc::SetPathName(const QString& path) {
     path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    emit TitleChanged();
+    Q_EMIT TitleChanged();
 }
 
 QString CQL7400Doc::Filter() const {
@@ -116,7 +116,7 @@ bool CQL7400Doc::OnNewDocument() {
     }
     modified_ = false;
     SetPathName({});
-    emit DataChanged();
+    Q_EMIT DataChanged();
     return true;
 }
 
@@ -139,7 +139,7 @@ bool CQL7400Doc::OnOpenRecentFile(int index) {
     if (OpenFile(path)) return true;
     // A recent file that can no longer be opened leaves the list.
     recent_.Remove(path);
-    emit RecentFilesChanged();
+    Q_EMIT RecentFilesChanged();
     return false;
 }
 
@@ -156,8 +156,8 @@ bool CQL7400Doc::OpenFile(const QString& path) {
     modified_ = false;
     SetPathName(path);
     recent_.Add(path_);
-    emit RecentFilesChanged();
-    emit DataChanged();
+    Q_EMIT RecentFilesChanged();
+    Q_EMIT DataChanged();
     return true;
 }
 
@@ -184,21 +184,21 @@ bool CQL7400Doc::DoSave(const QString& path) {
     if (!result.ok) {
         // The file on disk is as it was, and the document keeps its changes.
         radio_.SetModified(true);
-        emit TitleChanged();
+        Q_EMIT TitleChanged();
         prompts_.Warning(ui::Text(ui::sid::kSaveFailed).arg(ToQString(result.message)));
         return false;
     }
     modified_ = false;
     SetPathName(path);
     recent_.Add(path_);
-    emit RecentFilesChanged();
+    Q_EMIT RecentFilesChanged();
     return true;
 }
 
 void CQL7400Doc::SetPort(unsigned number) {
     if (number < 1 || number > kPortCount) return;
     link_.SetPort(number);
-    emit PortChanged();
+    Q_EMIT PortChanged();
 }
 
 void CQL7400Doc::PrepareLink() {

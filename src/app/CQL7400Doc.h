@@ -89,7 +89,7 @@ class CQL7400Doc final : public QObject {
     [[nodiscard]] CQtCloneUi& CloneUi() { return cloneUi_; }
     [[nodiscard]] const std::filesystem::path& CloneFilePath() const { return cloneFile_.Path(); }
 
-  signals:
+  Q_SIGNALS:
     // The data set changed: the views rebuild what they show.
     void DataChanged();
     void TitleChanged();
