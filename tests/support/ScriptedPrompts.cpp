@@ -15,25 +15,25 @@ ui::CUserPrompts::Answer ScriptedPrompts::Next(Answer fallback) {
 }
 
 ui::CUserPrompts::Answer ScriptedPrompts::OkCancel(const QString& text) {
-    shown.push_back("question: " + text.toStdString());
+    Shown("question: " + text.toStdString());
     return Next(Answer::kCancel);
 }
 
 ui::CUserPrompts::Answer ScriptedPrompts::YesNoCancel(const QString& text) {
-    shown.push_back("question: " + text.toStdString());
+    Shown("question: " + text.toStdString());
     return Next(Answer::kCancel);
 }
 
 void ScriptedPrompts::Warning(const QString& text) {
-    shown.push_back("warning: " + text.toStdString());
+    Shown("warning: " + text.toStdString());
 }
 
 void ScriptedPrompts::Information(const QString& text) {
-    shown.push_back("information: " + text.toStdString());
+    Shown("information: " + text.toStdString());
 }
 
 std::optional<QString> ScriptedPrompts::OpenFile(const QString& filter) {
-    shown.push_back("open: " + filter.toStdString());
+    Shown("open: " + filter.toStdString());
     if (files.empty()) {
         ADD_FAILURE() << "a file dialog without a scripted name";
         return std::nullopt;
@@ -46,7 +46,7 @@ std::optional<QString> ScriptedPrompts::OpenFile(const QString& filter) {
 
 std::optional<QString> ScriptedPrompts::SaveFile(const QString& suggested, const QString& filter,
                                                  const QString& extension) {
-    shown.push_back("save: " + suggested.toStdString() + " " + filter.toStdString() + " " +
+    Shown("save: " + suggested.toStdString() + " " + filter.toStdString() + " " +
                     extension.toStdString());
     if (files.empty()) {
         ADD_FAILURE() << "a file dialog without a scripted name";
@@ -56,6 +56,11 @@ std::optional<QString> ScriptedPrompts::SaveFile(const QString& suggested, const
     files.pop_front();
     if (name.isEmpty()) return std::nullopt;
     return name;
+}
+
+void ScriptedPrompts::Shown(std::string line) {
+    shown.push_back(std::move(line));
+    if (onShow) onShow();
 }
 
 std::vector<std::string> ScriptedPrompts::Take() {

@@ -5,6 +5,7 @@
 // ("question: ...", "warning: ...", "information: ...", "open: ...", "save: ...").
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ class ScriptedPrompts final : public ui::CUserPrompts {
     std::deque<Answer> answers;
     // Names chosen in the coming file dialogs; an empty name cancels the dialog.
     std::deque<QString> files;
+    // Called as each box or dialog opens, to look at the windows around it.
+    std::function<void()> onShow;
     // Everything shown so far.
     std::vector<std::string> shown;
 
@@ -36,6 +39,7 @@ class ScriptedPrompts final : public ui::CUserPrompts {
 
   private:
     Answer Next(Answer fallback);
+    void Shown(std::string line);
 };
 
 }  // namespace ql::test
