@@ -6,7 +6,7 @@ BUILD_TYPE   ?= RelWithDebInfo
 FUZZ_SECONDS ?= 15
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps build run test test-unit test-sanitize test-fuzz bench fuzz format tidy clean
+.PHONY: all deps build run screenshots test test-unit test-sanitize test-fuzz bench fuzz format tidy clean
 
 all: build
 
@@ -21,6 +21,10 @@ build: deps $(BUILD)/build.ninja
 
 run: build
 	$(BUILD)/bin/ql7400
+
+# Every window rendered to build/screenshots/*.png on the offscreen platform.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/ql7400-screenshots $(BUILD)/screenshots
 
 test: test-unit test-sanitize test-fuzz
 

@@ -23,14 +23,13 @@ CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent) {
     message_->setFrameStyle(QFrame::NoFrame);
     addWidget(message_, 1);
     // The lock states are not known to a portable program: the indicators stay greyed.
-    for (const int id : {ui::sid::kIndicatorCaps, ui::sid::kIndicatorNum,
-                         ui::sid::kIndicatorScroll}) {
+    for (const int id :
+         {ui::sid::kIndicatorCaps, ui::sid::kIndicatorNum, ui::sid::kIndicatorScroll}) {
         QLabel* indicator = Pane(ui::Text(id), ui::Text(id), this);
         indicator->setEnabled(false);
         indicator->setAlignment(Qt::AlignCenter);
-        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(
-                                       ui::Text(ui::sid::kIndicatorScroll)) +
-                                   8);
+        indicator->setMinimumWidth(
+            indicator->fontMetrics().horizontalAdvance(ui::Text(ui::sid::kIndicatorScroll)) + 8);
         addPermanentWidget(indicator);
     }
     callSign_ = Pane(QString(), ui::Text(ui::sid::kCallSignPane), this);

@@ -16,7 +16,8 @@ QString CHelpLauncher::ManualPath() {
         QDir(QStringLiteral(QL_SOURCE_DIR)).filePath(QStringLiteral("docs/index.html")),
     };
     for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isFile()) return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
+        if (QFileInfo(candidate).isFile())
+            return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
     }
     return {};
 }

@@ -300,10 +300,10 @@ void CMainFrame::DispatchDocument(int command) {
 
 void CMainFrame::SaveBarsAndPlacement() {
     const QByteArray state = saveState();
-    settings_.SetBytes(kBarSection, kBarKey,
-                       std::span<const std::uint8_t>(
-                           reinterpret_cast<const std::uint8_t*>(state.constData()),
-                           static_cast<std::size_t>(state.size())));
+    settings_.SetBytes(
+        kBarSection, kBarKey,
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(state.constData()),
+                                      static_cast<std::size_t>(state.size())));
     CWindowPlacement placement;
     placement.maximized = isMaximized();
     placement.minimized = isMinimized();

@@ -10,8 +10,7 @@ constexpr int kVhf = 0;
 constexpr int kUhf = 1;
 }  // namespace
 
-CPlaceholderView::CPlaceholderView(CQL7400Doc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc) {
+CPlaceholderView::CPlaceholderView(CQL7400Doc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setAccessibleName(QStringLiteral("Channel list"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);

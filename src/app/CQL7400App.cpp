@@ -66,8 +66,7 @@ bool CQL7400App::InitInstance(const QStringList& arguments) {
 
     frame_->ShowPlaced();
     frame_->repaint();
-    frame_->SetCallSign(
-        QString::fromStdString(settings.GetString("SetupInfo", "CallSign", "")));
+    frame_->SetCallSign(QString::fromStdString(settings.GetString("SetupInfo", "CallSign", "")));
 
     if (ui::CNotesDlg::ShowAtStartup(settings)) OnNotes();
     return true;

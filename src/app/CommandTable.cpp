@@ -8,14 +8,13 @@
 namespace ql {
 
 namespace {
-using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo,
-    ui::cmd::kCloneOut, ui::cmd::kCom1, ui::cmd::kCom2, ui::cmd::kCom3, ui::cmd::kCom4,
-    ui::cmd::kCommonSetting, ui::cmd::kContents, ui::cmd::kCopy, ui::cmd::kCut, ui::cmd::kDelete,
-    ui::cmd::kDtmfAutoDial, ui::cmd::kEditMemory, ui::cmd::kExit, ui::cmd::kHelpTopics,
-    ui::cmd::kInsert, ui::cmd::kNew, ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen,
-    ui::cmd::kPaste, ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kSave, ui::cmd::kSaveAs,
-    ui::cmd::kStatusBar, ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo,
-    ui::cmd::kVhfMemory;
+using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, ui::cmd::kCloneOut,
+    ui::cmd::kCom1, ui::cmd::kCom2, ui::cmd::kCom3, ui::cmd::kCom4, ui::cmd::kCommonSetting,
+    ui::cmd::kContents, ui::cmd::kCopy, ui::cmd::kCut, ui::cmd::kDelete, ui::cmd::kDtmfAutoDial,
+    ui::cmd::kEditMemory, ui::cmd::kExit, ui::cmd::kHelpTopics, ui::cmd::kInsert, ui::cmd::kNew,
+    ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen, ui::cmd::kPaste, ui::cmd::kPrevPane,
+    ui::cmd::kRecentFile, ui::cmd::kSave, ui::cmd::kSaveAs, ui::cmd::kStatusBar, ui::cmd::kToolbar,
+    ui::cmd::kUhfMemory, ui::cmd::kUndo, ui::cmd::kVhfMemory;
 using R = CommandRoute;
 
 constexpr std::array kCommands = std::to_array<CommandSpec>({
@@ -55,14 +54,14 @@ constexpr std::array kCommands = std::to_array<CommandSpec>({
 });
 
 constexpr std::array kToolbarButtons = std::to_array<int>({
-    kNew,       kOpen,      kSave,          0,     kEditMemory, kCopy,     kPaste,
-    kClear,     0,          kVhfMemory,     kUhfMemory,          0,         kDtmfAutoDial,
-    kCommonSetting, 0,      kCom1,          kCom2, kCom3,       kCom4,     0,
-    kCloneIn,   kCloneOut,  kCloneInfo,     0,     kContents,
+    kNew,      kOpen,      kSave,      0, kEditMemory,   kCopy,          kPaste,     kClear,
+    0,         kVhfMemory, kUhfMemory, 0, kDtmfAutoDial, kCommonSetting, 0,          kCom1,
+    kCom2,     kCom3,      kCom4,      0, kCloneIn,      kCloneOut,      kCloneInfo, 0,
+    kContents,
 });
 
-constexpr std::array kFileMenu = std::to_array<int>(
-    {kNew, kOpen, kSave, kSaveAs, 0, kRecentFile, 0, kExit});
+constexpr std::array kFileMenu =
+    std::to_array<int>({kNew, kOpen, kSave, kSaveAs, 0, kRecentFile, 0, kExit});
 constexpr std::array kEditMenu =
     std::to_array<int>({kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert});
 constexpr std::array kViewMenu = std::to_array<int>(

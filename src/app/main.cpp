@@ -18,8 +18,7 @@ int main(int argc, char* argv[]) {
     ql::CQtSettingsStore settings;
     ql::ui::CQtUserPrompts prompts;
     ql::CAlsaTonePlayer tones;
-    ql::CQL7400App app({settings, prompts, tones,
-                        [] { return std::make_unique<ql::CComPort>(); },
+    ql::CQL7400App app({settings, prompts, tones, [] { return std::make_unique<ql::CComPort>(); },
                         ql::CInstanceGuard::DefaultLockPath()});
     if (!app.InitInstance(QApplication::arguments().mid(1))) return app.FailureStatus();
     const int status = QApplication::exec();

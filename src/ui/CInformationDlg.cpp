@@ -26,9 +26,11 @@ CInformationDlg::CInformationDlg(const QString& model, const QString& comment, Q
     auto* commentLabel = MakeChild<QLabel>(Text(sid::kComment) + QLatin1Char(':'), this);
     model_ = Value(model.isEmpty() ? Text(sid::kUnknown) : model, this);
     comment_ = Value(comment, this);
-    // Blanks count in the comment: a fixed-pitch face shows all sixteen characters, on two
-    // lines' height.
-    comment_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Blanks count in the comment: a fixed-pitch face shows all sixteen characters (on two
+    // lines' height), and the model beside it in the same face.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    model_->setFont(fixed);
+    comment_->setFont(fixed);
     comment_->setMinimumHeight(2 * comment_->fontMetrics().height());
     comment_->setMinimumWidth(comment_->fontMetrics().horizontalAdvance(QString(17, 'W')));
     comment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -39,9 +39,9 @@ void CNotesPanel::paintEvent(QPaintEvent* event) {
     const QRect inside = contentsRect();
     painter.fillRect(inside, Qt::white);
     const QRect strip(inside.topLeft(), QSize(inside.width(), kPictureHeight));
-    painter.drawPixmap(strip.topLeft(), Picture(picture::kNotesHeading,
-                                                QSize(kPictureWidth, kPictureHeight),
-                                                devicePixelRatioF()));
+    painter.drawPixmap(
+        strip.topLeft(),
+        Picture(picture::kNotesHeading, QSize(kPictureWidth, kPictureHeight), devicePixelRatioF()));
     QFont bold = font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);

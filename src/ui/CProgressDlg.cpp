@@ -14,8 +14,7 @@
 namespace ql::ui {
 
 CProgressDlg::CProgressDlg(QWidget* owner, const QString& caption)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
-      owner_(owner) {
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(caption);
     setFont(QFont(QStringLiteral("Arial"), 9));

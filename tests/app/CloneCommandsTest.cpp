@@ -122,8 +122,8 @@ TEST_F(CloneCommandsTest, CloneInLoadsTheTransceiversMemoryUnderTheProgressDialo
     // A modified document asks before it is overwritten; Cancel touches nothing.
     prompts.answers = {Answer::kCancel};
     const auto [again, asked] = Run(cmd::kCloneIn);
-    EXPECT_EQ(asked, std::vector<std::string>{
-                         "question:  Read from transceiver, Data has been edited."});
+    EXPECT_EQ(asked,
+              std::vector<std::string>{"question:  Read from transceiver, Data has been edited."});
     EXPECT_EQ(again, "Ready");
     EXPECT_EQ(tones.signals.size(), 1U);
 }
@@ -172,8 +172,9 @@ TEST_F(CloneCommandsTest, AForeignModelIsIllegalInformation) {
     const auto [status, shown] = Run(cmd::kCloneInfo);
     EXPECT_EQ(status, " Err: Illegal information.");
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_TRUE(shown[0].starts_with("warning:  The transceiver cannot be programmed. The cause "
-                                     "may be:\n\n 1) The transceiver has not been cloned.\n"));
+    EXPECT_TRUE(
+        shown[0].starts_with("warning:  The transceiver cannot be programmed. The cause "
+                             "may be:\n\n 1) The transceiver has not been cloned.\n"));
 }
 
 TEST_F(CloneCommandsTest, APortThatCannotBeOpenedIsReportedAfterTheProgressDialogIsGone) {
@@ -208,8 +209,8 @@ TEST_F(CloneCommandsTest, ASilentTransceiverFailsEachCommandWithItsOwnText) {
     EXPECT_EQ(Run(cmd::kCloneOut),
               std::pair(std::string(" Err: Cannot write cloning data."),
                         std::vector<std::string>{"question:  Write to transceiver", box}));
-    EXPECT_EQ(Run(cmd::kCloneInfo), std::pair(std::string(" Err: Illegal information."),
-                                              std::vector<std::string>{box}));
+    EXPECT_EQ(Run(cmd::kCloneInfo),
+              std::pair(std::string(" Err: Illegal information."), std::vector<std::string>{box}));
     EXPECT_EQ(ToneStarts(), std::vector<unsigned>(3, kFailureHertz));
 }
 
@@ -229,8 +230,8 @@ TEST_F(CloneCommandsTest, EscapeInTheProgressDialogCancelsARead) {
     });
     const auto [status, shown] = Run(cmd::kCloneIn);
     EXPECT_EQ(status, " Terminated cloning.  ");
-    EXPECT_EQ(shown, std::vector<std::string>{
-                         "question:  Read from transceiver, Data has been edited."});
+    EXPECT_EQ(shown,
+              std::vector<std::string>{"question:  Read from transceiver, Data has been edited."});
     EXPECT_GE(percentAtCancel, 0);
     EXPECT_LT(percentAtCancel, 100);
     EXPECT_EQ(ToneStarts(), std::vector<unsigned>{kFailureHertz});

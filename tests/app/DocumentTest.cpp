@@ -47,8 +47,7 @@ TEST_F(DocumentTest, AnUntitledDocumentIsSavedAsADataFileAndReopened) {
     // Save of an untitled document is Save As; the extension is added.
     prompts.files = {File("mine")};
     frame.Execute(cmd::kSave);
-    EXPECT_EQ(prompts.Take(), (std::vector<std::string>{
-                                  "save: Untitled Data Files (*.ICF) .icf"}));
+    EXPECT_EQ(prompts.Take(), (std::vector<std::string>{"save: Untitled Data Files (*.ICF) .icf"}));
     EXPECT_TRUE(std::filesystem::exists(dir.File("mine.icf")));
     EXPECT_EQ(frame.windowTitle(), "mine.icf - QL-7400");
     EXPECT_FALSE(doc.IsModified());
@@ -125,9 +124,8 @@ TEST_F(DocumentTest, EveryPathThatLosesEditsAsksFirst) {
     prompts.answers = {Answer::kYes};
     prompts.files = {File("last.icf")};
     EXPECT_TRUE(frame.close());
-    EXPECT_EQ(prompts.Take(), (std::vector<std::string>{
-                                  "question: Save changes to Untitled?",
-                                  "save: Untitled Data Files (*.ICF) .icf"}));
+    EXPECT_EQ(prompts.Take(), (std::vector<std::string>{"question: Save changes to Untitled?",
+                                                        "save: Untitled Data Files (*.ICF) .icf"}));
     TestRadio check(0);
     EXPECT_EQ(check(Quoted("FILE.LOAD.", dir.File("last.icf"))), "OK");
     EXPECT_EQ(check("CH.MCH_144.12.FREQUENCY"), "146.0000");
@@ -140,9 +138,10 @@ TEST_F(DocumentTest, YesWithAFailedSaveKeepsTheEdits) {
     EXPECT_FALSE(frame.close());
     const std::vector<std::string> shown = prompts.Take();
     ASSERT_EQ(shown.size(), 3U);
-    EXPECT_TRUE(shown[2].starts_with("warning: Cannot save the data file; the document still "
-                                     "holds the changes.\n" +
-                                     dir.File("missing-folder/x.icf").string()))
+    EXPECT_TRUE(
+        shown[2].starts_with("warning: Cannot save the data file; the document still "
+                             "holds the changes.\n" +
+                             dir.File("missing-folder/x.icf").string()))
         << shown[2];
     EXPECT_NE(shown[2].find("CANNOT_OPEN_FILE"), std::string::npos) << shown[2];
     EXPECT_TRUE(doc.IsModified());
@@ -215,8 +214,8 @@ TEST_F(DocumentTest, TheRecentFileListKeepsFourMostRecentFirstAcrossRuns) {
     frame.RecentActions().at(3)->trigger();
     const std::vector<std::string> shown = prompts.Take();
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_TRUE(shown[0].starts_with("warning: Cannot open the data file.\n" +
-                                     dir.File("b.icf").string()));
+    EXPECT_TRUE(
+        shown[0].starts_with("warning: Cannot open the data file.\n" + dir.File("b.icf").string()));
     EXPECT_EQ(frame.RecentActions().size(), 3);
 
     app.reset();

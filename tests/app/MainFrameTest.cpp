@@ -63,19 +63,17 @@ class MainFrameTest : public AppTest {
 TEST_F(MainFrameTest, TheMenusCarryTheirEntriesAndAccelerators) {
     QStringList titles;
     for (const QAction* action : frame.menuBar()->actions()) titles.append(action->text());
-    EXPECT_EQ(titles,
-              (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Cloning", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Cloning", "&Help"}));
     EXPECT_EQ(MenuEntries(0), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                            "Save &As...", "-", "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(MenuEntries(1), (QStringList{"&Edit Memory...\tReturn", "-", "&Copy\tCtrl+C",
-                                           "&Paste\tCtrl+V", "-", "Clear\tDel", "Delete",
-                                           "Insert"}));
+    EXPECT_EQ(MenuEntries(1),
+              (QStringList{"&Edit Memory...\tReturn", "-", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
+                           "Clear\tDel", "Delete", "Insert"}));
     EXPECT_EQ(MenuEntries(2),
               (QStringList{"&VHF Memory List..", "&UHF Memory List...", "-", "&DTMF AutoDial...",
                            "&Common Setting...", "-", "&Toolbar", "&Status Bar"}));
     EXPECT_EQ(MenuEntries(3), (QStringList{"COM1", "COM2", "COM3", "COM4"}));
-    EXPECT_EQ(MenuEntries(4),
-              (QStringList{"&Read <- TR", "&Write -> TR", "-", "&Information..."}));
+    EXPECT_EQ(MenuEntries(4), (QStringList{"&Read <- TR", "&Write -> TR", "-", "&Information..."}));
     EXPECT_EQ(MenuEntries(5), (QStringList{"&Notes...", "-", "&Contents", "&Help Topics", "-",
                                            "&About QL-7400..."}));
 
@@ -111,10 +109,31 @@ TEST_F(MainFrameTest, TheToolbarHasAnIconTipAndPromptForEachButton) {
         EXPECT_FALSE(action->statusTip().isEmpty());
         tips.append(action->toolTip());
     }
-    EXPECT_EQ(tips, (QStringList{"New", "Open", "Save", "|", "Edit Memory", "Copy", "Paste",
-                                 "Clear", "|", "VHF Memory", "UHF Memory", "|", "DTMF AutoDial",
-                                 "Common Setting", "|", "COM1", "COM2", "COM3", "COM4", "|",
-                                 "Clone in", "Clone out", "Clone info.", "|", "Help"}));
+    EXPECT_EQ(tips, (QStringList{"New",
+                                 "Open",
+                                 "Save",
+                                 "|",
+                                 "Edit Memory",
+                                 "Copy",
+                                 "Paste",
+                                 "Clear",
+                                 "|",
+                                 "VHF Memory",
+                                 "UHF Memory",
+                                 "|",
+                                 "DTMF AutoDial",
+                                 "Common Setting",
+                                 "|",
+                                 "COM1",
+                                 "COM2",
+                                 "COM3",
+                                 "COM4",
+                                 "|",
+                                 "Clone in",
+                                 "Clone out",
+                                 "Clone info.",
+                                 "|",
+                                 "Help"}));
     EXPECT_EQ(frame.Action(cmd::kCloneIn)->statusTip(), "Read From Transceiver");
     EXPECT_EQ(frame.Action(cmd::kCom2)->statusTip(), "Use COM2");
 

@@ -16,10 +16,10 @@
 #include "app/CMainFrame.h"
 #include "app/CQL7400Doc.h"
 #include "app/CSetupCmdLineInfo.h"
-#include "ui/StringTable.h"
 #include "clone/ChildProcess.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
+#include "ui/StringTable.h"
 
 namespace ql::test {
 namespace {
@@ -96,7 +96,8 @@ TEST_F(StartupTest, SetupOkLearnsTheVersionAndSlashSRunsItAgain) {
     bool again = false;
     WhenModal([&](QWidget* dialog) {
         again = qobject_cast<ui::CInitialSetupDlg*>(dialog) != nullptr;
-        EXPECT_EQ(dialog->findChild<QLineEdit*>()->text(), "OK2AA") << "shown without trailing blanks";
+        EXPECT_EQ(dialog->findChild<QLineEdit*>()->text(), "OK2AA")
+            << "shown without trailing blanks";
         Button(dialog, "Cancel")->click();
     });
     auto forced = MakeApp();
@@ -158,7 +159,8 @@ TEST_F(StartupTest, TheProgramStartsOncePerUserAndALockOfACrashedCopyDoesNotBloc
 
     const auto holdsLock = [&](const ChildProcess& copy) {
         for (int i = 0; i < 1500; ++i) {
-            if (ReadFileBytes(dir.File("ql7400.lock")).starts_with(std::to_string(copy.Pid()) + "\n")) {
+            if (ReadFileBytes(dir.File("ql7400.lock"))
+                    .starts_with(std::to_string(copy.Pid()) + "\n")) {
                 return true;
             }
             std::this_thread::sleep_for(20ms);

@@ -47,7 +47,7 @@ std::optional<QString> ScriptedPrompts::OpenFile(const QString& filter) {
 std::optional<QString> ScriptedPrompts::SaveFile(const QString& suggested, const QString& filter,
                                                  const QString& extension) {
     Shown("save: " + suggested.toStdString() + " " + filter.toStdString() + " " +
-                    extension.toStdString());
+          extension.toStdString());
     if (files.empty()) {
         ADD_FAILURE() << "a file dialog without a scripted name";
         return std::nullopt;

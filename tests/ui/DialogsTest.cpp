@@ -18,9 +18,9 @@
 
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
+#include "clone/CComPort.h"
 #include "clone/CInitialSetup.h"
 #include "clone/CloneFakes.h"
-#include "clone/CComPort.h"
 #include "model/CMemorySettingsStore.h"
 #include "support/ModalDriver.h"
 #include "ui/CAboutDlg.h"
@@ -37,14 +37,15 @@ namespace {
 // Every control a user can reach has a name for assistive technology.
 void ExpectAccessibleNames(const QWidget& dialog) {
     for (const QWidget* control : dialog.findChildren<QWidget*>()) {
-        const bool reachable = control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&dialog);
+        const bool reachable =
+            control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&dialog);
         if (!reachable) continue;
         QString name = control->accessibleName();
         if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
             if (name.isEmpty()) name = button->text();
         }
-        EXPECT_FALSE(name.isEmpty()) << dialog.windowTitle().toStdString() << ": "
-                                     << control->metaObject()->className();
+        EXPECT_FALSE(name.isEmpty())
+            << dialog.windowTitle().toStdString() << ": " << control->metaObject()->className();
     }
 }
 
@@ -212,8 +213,7 @@ TEST(Prompts, MessageBoxesCarryTheTitleAndTheTextAsStored) {
 }
 
 TEST(Prompts, TheDataFileFilterFindsBothLetterCases) {
-    EXPECT_EQ(ui::CQtUserPrompts::BothCases("Data Files (*.ICF)"),
-              "Data Files (*.ICF *.icf)");
+    EXPECT_EQ(ui::CQtUserPrompts::BothCases("Data Files (*.ICF)"), "Data Files (*.ICF *.icf)");
     EXPECT_EQ(ui::CQtUserPrompts::BothCases("All (*)"), "All (*)");
 }
 
