@@ -53,6 +53,7 @@ test-fuzz: fuzz
 
 bench: build
 	$(BUILD)/bin/ql7400-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/ql7400-gui-bench
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

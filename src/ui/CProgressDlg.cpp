@@ -49,7 +49,8 @@ CProgressDlg::CProgressDlg(QWidget* owner, const QString& caption)
         windowHandle()->setTransientParent(owner_->window()->windowHandle());
     }
     show();
-    ProcessEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sinceEvents_.start();
 }
 
 CProgressDlg::~CProgressDlg() {
@@ -57,7 +58,12 @@ CProgressDlg::~CProgressDlg() {
 }
 
 void CProgressDlg::ProcessEvents() {
+    // The exchange asks once per received byte; window events are taken at most every few
+    // milliseconds, which keeps the window painting and Escape answered at once while the
+    // exchange answers each echo without delay.
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventSliceMs) return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sinceEvents_.start();
 }
 
 void CProgressDlg::SetProgress(int percent) {

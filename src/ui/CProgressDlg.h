@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 
 class QLabel;
@@ -40,9 +41,13 @@ class CProgressDlg final : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    static void ProcessEvents();
+    // Window events are processed at most this often during an exchange.
+    static constexpr qint64 kEventSliceMs = 10;
+
+    void ProcessEvents();
 
     QPointer<QWidget> owner_;
+    QElapsedTimer sinceEvents_;
     bool ownerDisabled_ = false;
     bool cancelRequested_ = false;
     QProgressBar* bar_ = nullptr;
