@@ -17,7 +17,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -251,6 +253,70 @@ void PacedThroughDocument(benchmark::State& state, bool write) {
     std::filesystem::remove_all(dir, ignored);
 }
 
+// Measures how long a key press posted to the progress dialog waits until the dialog has it
+// (and the exchange, which reads the cancel flag in the same turn, stops).
+class KeyLatency final : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && posted && !delivered) {
+            delivered = Clock::now();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    void PostEscape(QWidget* dialog) {
+        dialog->installEventFilter(this);
+        posted = Clock::now();
+        QCoreApplication::postEvent(
+            dialog, std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier)
+                        .release());
+    }
+    std::optional<Clock::time_point> posted;
+    std::optional<Clock::time_point> delivered;
+};
+
+void BM_EscapeDuringPacedCloneIn(benchmark::State& state) {
+    const std::filesystem::path dir = MakeTempDir();
+    Child sim(
+        {std::string(QL_BIN_DIR) + "/rz7400-sim", "--link", (dir / "rz7400").string(), "--pace"},
+        {});
+    if (!sim.Line()) {
+        state.SkipWithError("rz7400-sim did not start");
+        return;
+    }
+    CQtSettingsStore settings;
+    settings.SetString("CommPort", "Device1", (dir / "rz7400").string());
+    settings.SetInt("CommPort", "PortNumber", 1);
+    AnswerOk prompts;
+    CSilentTones tones;
+    QMainWindow window;
+    window.show();
+    KeyLatency latency;
+    double waited = 0;
+    {
+        CQL7400Doc doc(settings, prompts, tones, std::make_unique<CComPort>());
+        doc.SetWindow(&window);
+        for (auto _ : state) {
+            QTimer::singleShot(2000, [&] {
+                for (QWidget* widget : QApplication::topLevelWidgets()) {
+                    if (widget->isVisible() && widget->inherits("ql::ui::CProgressDlg")) {
+                        latency.PostEscape(widget);
+                    }
+                }
+            });
+            doc.OnCloneRead();
+        }
+    }
+    if (!latency.posted || !latency.delivered) {
+        state.SkipWithError("the Escape key never reached the dialog");
+    } else {
+        waited = std::chrono::duration<double>(*latency.delivered - *latency.posted).count();
+    }
+    state.SetIterationTime(waited);
+    state.counters["escape_ms"] = waited * 1000;
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+
 void BM_PacedCloneInThroughDocument(benchmark::State& state) {
     PacedThroughDocument(state, false);
 }
@@ -263,6 +329,10 @@ BENCHMARK(BM_StartUpAgainstBareWindow)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PacedCloneInThroughDocument)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_EscapeDuringPacedCloneIn)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PacedCloneOutThroughDocument)
     ->Iterations(1)
     ->UseManualTime()
