@@ -312,6 +312,11 @@ void CMainFrame::SaveBarsAndPlacement() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // A clone read or write runs behind the progress dialog: the window waits for it.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     SaveBarsAndPlacement();
     if (!doc_.SaveModified()) {
         event->ignore();

@@ -226,6 +226,7 @@ TEST_F(CloneCommandsTest, EscapeInTheProgressDialogCancelsARead) {
         percentAtCancel = dialog->Position();
         EXPECT_FALSE(frame->isEnabled());
         EXPECT_TRUE(dialog->isEnabled());
+        EXPECT_FALSE(frame->close()) << "the window waits for the exchange";
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     const auto [status, shown] = Run(cmd::kCloneIn);
