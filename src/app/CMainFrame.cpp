@@ -76,30 +76,31 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateActions() {
-    for (const CommandSpec& spec : Commands()) {
-        const QString menuText = FromView(ui::MenuText(spec.id));
+    for (const CommandEntry& entry : Commands()) {
+        const QString menuText = FromView(ui::MenuText(entry.id));
         QString text = menuText.section(QLatin1Char('\t'), 0, 0);
-        if (text.isEmpty()) text = ui::TextPart(spec.id, 1);
+        if (text.isEmpty()) text = ui::TextPart(entry.id, 1);
         auto* action = ui::MakeChild<QAction>(text, this);
-        action->setStatusTip(ui::TextPart(spec.id, 0));
-        action->setToolTip(ui::TextPart(spec.id, 1));
-        action->setShortcuts(Shortcuts(spec.shortcuts));
-        action->setCheckable(spec.checkable);
-        if (!spec.icon.empty()) {
-            action->setIcon(ui::SvgIcon(QStringLiteral(":/icons/%1.svg").arg(FromView(spec.icon))));
+        action->setStatusTip(ui::TextPart(entry.id, 0));
+        action->setToolTip(ui::TextPart(entry.id, 1));
+        action->setShortcuts(Shortcuts(entry.shortcuts));
+        action->setCheckable(entry.checkable);
+        if (!entry.icon.empty()) {
+            action->setIcon(
+                ui::SvgIcon(QStringLiteral(":/icons/%1.svg").arg(FromView(entry.icon))));
         }
-        action->setData(spec.id);
-        connect(action, &QAction::triggered, this, [this, id = spec.id] { Dispatch(id); });
+        action->setData(entry.id);
+        connect(action, &QAction::triggered, this, [this, id = entry.id] { Dispatch(id); });
         // Accelerators that appear in no menu still work in the whole window.
         addAction(action);
-        actions_.emplace(spec.id, action);
+        actions_.emplace(entry.id, action);
     }
 }
 
 void CMainFrame::CreateMenus() {
-    for (const MenuSpec& spec : MenuLayout()) {
-        QMenu* menu = menuBar()->addMenu(ui::Text(spec.title));
-        for (const int id : spec.entries) {
+    for (const MenuEntry& entry : MenuLayout()) {
+        QMenu* menu = menuBar()->addMenu(ui::Text(entry.title));
+        for (const int id : entry.entries) {
             if (id == 0) {
                 menu->addSeparator();
             } else {
@@ -107,8 +108,8 @@ void CMainFrame::CreateMenus() {
             }
         }
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
-        if (spec.title == ui::sid::kFileMenu) fileMenu_ = menu;
-        if (spec.title == ui::sid::kHelpMenu) helpMenu_ = menu;
+        if (entry.title == ui::sid::kFileMenu) fileMenu_ = menu;
+        if (entry.title == ui::sid::kHelpMenu) helpMenu_ = menu;
     }
     recentAnchor_ = Action(ui::cmd::kRecentFile);
     if (helpMenu_ != nullptr) {
@@ -199,9 +200,9 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 bool CMainFrame::IsEnabled(int command) {
-    const CommandSpec* spec = FindCommand(command);
-    if (spec == nullptr) return false;
-    switch (spec->route) {
+    const CommandEntry* entry = FindCommand(command);
+    if (entry == nullptr) return false;
+    switch (entry->route) {
         case CommandRoute::kView:
             return view_ != nullptr && view_->IsEnabled(command);
         case CommandRoute::kNone:
@@ -239,9 +240,9 @@ void CMainFrame::Execute(int command) {
 }
 
 void CMainFrame::Dispatch(int command) {
-    const CommandSpec* spec = FindCommand(command);
-    if (spec == nullptr) return;
-    switch (spec->route) {
+    const CommandEntry* entry = FindCommand(command);
+    if (entry == nullptr) return;
+    switch (entry->route) {
         case CommandRoute::kDocument:
             DispatchDocument(command);
             break;

@@ -17,7 +17,7 @@ using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, 
     ui::cmd::kUhfMemory, ui::cmd::kUndo, ui::cmd::kVhfMemory;
 using R = CommandRoute;
 
-constexpr std::array kCommands = std::to_array<CommandSpec>({
+constexpr std::array kCommands = std::to_array<CommandEntry>({
     {kNew, R::kDocument, "new", "Ctrl+N"},
     {kOpen, R::kDocument, "open", "Ctrl+O"},
     {kSave, R::kDocument, "save", "Ctrl+S"},
@@ -70,7 +70,7 @@ constexpr std::array kPortMenu = std::to_array<int>({kCom1, kCom2, kCom3, kCom4}
 constexpr std::array kCloningMenu = std::to_array<int>({kCloneIn, kCloneOut, 0, kCloneInfo});
 constexpr std::array kHelpMenu = std::to_array<int>({kContents, kHelpTopics, 0, kAbout});
 
-constexpr std::array kMenus = std::to_array<MenuSpec>({
+constexpr std::array kMenus = std::to_array<MenuEntry>({
     {ui::sid::kFileMenu, kFileMenu},
     {ui::sid::kEditMenu, kEditMenu},
     {ui::sid::kViewMenu, kViewMenu},
@@ -80,13 +80,13 @@ constexpr std::array kMenus = std::to_array<MenuSpec>({
 });
 }  // namespace
 
-std::span<const CommandSpec> Commands() {
+std::span<const CommandEntry> Commands() {
     return kCommands;
 }
 
-const CommandSpec* FindCommand(int id) {
+const CommandEntry* FindCommand(int id) {
     const auto* found = std::find_if(kCommands.begin(), kCommands.end(),
-                                     [id](const CommandSpec& spec) { return spec.id == id; });
+                                     [id](const CommandEntry& entry) { return entry.id == id; });
     return found == kCommands.end() ? nullptr : found;
 }
 
@@ -94,7 +94,7 @@ std::span<const int> ToolbarLayout() {
     return kToolbarButtons;
 }
 
-std::span<const MenuSpec> MenuLayout() {
+std::span<const MenuEntry> MenuLayout() {
     return kMenus;
 }
 

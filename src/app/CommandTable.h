@@ -17,7 +17,7 @@ enum class CommandRoute {
 // One command of the menus, the toolbar and the accelerators. Its menu text comes from the
 // menu resource, its status-bar prompt and tool tip from the string table entry of the same
 // number.
-struct CommandSpec {
+struct CommandEntry {
     int id = 0;
     CommandRoute route = CommandRoute::kNone;
     std::string_view icon;       // toolbar icon resource name; empty: not on the toolbar
@@ -26,17 +26,17 @@ struct CommandSpec {
 };
 
 // Every command, in no particular order.
-[[nodiscard]] std::span<const CommandSpec> Commands();
-[[nodiscard]] const CommandSpec* FindCommand(int id);
+[[nodiscard]] std::span<const CommandEntry> Commands();
+[[nodiscard]] const CommandEntry* FindCommand(int id);
 
 // The toolbar left to right; 0 stands for a separator.
 [[nodiscard]] std::span<const int> ToolbarLayout();
 
 // The menus: a title string number and the entries; 0 stands for a separator.
-struct MenuSpec {
+struct MenuEntry {
     int title = 0;
     std::span<const int> entries;
 };
-[[nodiscard]] std::span<const MenuSpec> MenuLayout();
+[[nodiscard]] std::span<const MenuEntry> MenuLayout();
 
 }  // namespace ql
