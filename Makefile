@@ -13,11 +13,11 @@ JOBS         ?= $(shell nproc)
 PREFIX       ?= /usr/local
 
 # What `make run` starts.
-RUN_COMMAND  ?= $(BUILD)/bin/ql7400-cli exec CH.MCH_144.1.ALL CH.MCH_430.1.ALL
+RUN_COMMAND  ?= $(BUILD)/bin/ql7400
 
 FORMAT_FILES = find src tests bench fuzz -name '*.cpp' -o -name '*.h'
 
-.PHONY: all deps deps-run build programs run install test test-unit test-sanitize test-fuzz bench \
+.PHONY: all deps deps-run build programs run install screenshots test test-unit test-sanitize test-fuzz bench \
 	fuzz fuzz-long format format-check tidy clean
 
 all: build
@@ -45,6 +45,10 @@ build: deps
 
 install: programs
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# Every window rendered to build/screenshots/*.png on the offscreen platform.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/ql7400-screenshots $(BUILD)/screenshots
 
 test: test-unit test-sanitize test-fuzz
 
@@ -78,6 +82,7 @@ fuzz-long:
 
 bench: build
 	$(BUILD)/bin/ql7400-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/ql7400-gui-bench
 
 format:
 	$(FORMAT_FILES) | xargs clang-format -i

@@ -1,0 +1,35 @@
+#include "app/CPlaceholderView.h"
+
+#include "app/CQL7400Doc.h"
+#include "ui/StringTable.h"
+
+namespace ql {
+
+namespace {
+constexpr int kVhf = 0;
+constexpr int kUhf = 1;
+}  // namespace
+
+CPlaceholderView::CPlaceholderView(CQL7400Doc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+    setAccessibleName(QStringLiteral("Channel list"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+}
+
+bool CPlaceholderView::IsEnabled(int command) {
+    return command == ui::cmd::kVhfMemory || command == ui::cmd::kUhfMemory;
+}
+
+bool CPlaceholderView::IsChecked(int command) {
+    const int band = doc_.RadioData().CurrentBand();
+    return (command == ui::cmd::kVhfMemory && band == kVhf) ||
+           (command == ui::cmd::kUhfMemory && band == kUhf);
+}
+
+void CPlaceholderView::Execute(int command) {
+    if (command != ui::cmd::kVhfMemory && command != ui::cmd::kUhfMemory) return;
+    doc_.RadioData().SetCurrentBand(command == ui::cmd::kVhfMemory ? kVhf : kUhf);
+    Refresh();
+}
+
+}  // namespace ql

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/CQtCloneUi.h"
+#include "app/CRecentFileList.h"
+#include "clone/CClock.h"
+#include "clone/CCloneLink.h"
+#include "clone/CloneFile.h"
+#include "model/C7400RadioData.h"
+
+namespace ql {
+
+class CSerialLine;
+class CSettingsStore;
+class CTonePlayer;
+
+namespace ui {
+class CUserPrompts;
+}
+
+// The single document: owns the radio data object, the clone link and the clone file for
+// the whole run. New, Open, Save and Save As, the save question, the recently-used files,
+// the port commands and the three clone commands are its own. Every change a user makes to
+// the data set arrives through Apply, as the command texts of one user action.
+class CQL7400Doc final : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr unsigned kExpectedBlocks = 112;
+
+    CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTonePlayer& tones,
+               std::unique_ptr<CSerialLine> line);
+    ~CQL7400Doc() override;
+    CQL7400Doc(const CQL7400Doc&) = delete;
+    CQL7400Doc& operator=(const CQL7400Doc&) = delete;
+
+    // The main window that boxes, the progress dialog and status texts belong to.
+    void SetWindow(QWidget* window);
+
+    // One user action: runs each command text in order and returns the answers; the views
+    // are refreshed once afterwards.
+    std::vector<std::string> Apply(std::span<const std::string> commands);
+    std::string Apply(std::string_view command);
+    // A query for display; changes nothing and refreshes nothing.
+    [[nodiscard]] std::string Query(std::string_view command);
+
+    // The radio data object, for what is no command text (the channel paths of the views,
+    // the command trace).
+    [[nodiscard]] C7400RadioData& RadioData() { return radio_; }
+
+    [[nodiscard]] bool IsModified();
+    void SetModifiedFlag(bool modified);
+    // The file the document was opened from or saved to; empty while untitled.
+    [[nodiscard]] const QString& PathName() const { return path_; }
+    // "Untitled" or the file's name.
+    [[nodiscard]] QString Title() const;
+
+    // The file commands. Each returns true when it was carried out.
+    bool OnNewDocument();
+    bool OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    bool OnOpenRecentFile(int index);
+    // Opens path after asking to save a modified document (a file named on the command
+    // line, a recent file); false when declined or when the file was refused.
+    bool OpenDocumentFile(const QString& path);
+    // The "Save changes to %1?" question for a modified document; false when the user
+    // chose Cancel or the save failed, so that the edits must not be thrown away.
+    bool SaveModified();
+
+    [[nodiscard]] CRecentFileList& RecentFiles() { return recent_; }
+
+    // The port commands COM1 to COM4.
+    void SetPort(unsigned number);
+    [[nodiscard]] unsigned Port() const { return port_; }
+
+    // The clone commands.
+    void OnCloneRead();
+    void OnCloneWrite();
+    void OnCloneInformation();
+
+    [[nodiscard]] CCloneLink& Link() { return link_; }
+    [[nodiscard]] CQtCloneUi& CloneUi() { return cloneUi_; }
+    [[nodiscard]] const std::filesystem::path& CloneFilePath() const { return cloneFile_.Path(); }
+
+  Q_SIGNALS:
+    // The data set changed: the views rebuild what they show.
+    void DataChanged();
+    void TitleChanged();
+    void RecentFilesChanged();
+    void PortChanged();
+    // A text for the main window's message pane.
+    void StatusText(const QString& text);
+
+  private:
+    bool DoSave(const QString& path);
+    bool OpenFile(const QString& path);
+    void SetPathName(const QString& path);
+    [[nodiscard]] QString Filter() const;
+    [[nodiscard]] QString Extension() const;
+    void PrepareLink();
+
+    CSettingsStore& settings_;
+    ui::CUserPrompts& prompts_;
+    CMonotonicClock clock_;
+    CCloneFile cloneFile_;
+    CCloneLink link_;
+    unsigned port_ = 1;  // the port commands' choice, 1 to 4
+    C7400RadioData radio_;
+    CQtCloneUi cloneUi_;
+    CRecentFileList recent_;
+    QString path_;
+    bool modified_ = false;
+};
+
+}  // namespace ql

@@ -1,0 +1,69 @@
+#include "app/CQtCloneUi.h"
+
+#include <QApplication>
+
+#include "ui/CInformationDlg.h"
+#include "ui/CProgressDlg.h"
+#include "ui/CUserPrompts.h"
+
+namespace ql {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+CQtCloneUi::CQtCloneUi(ui::CUserPrompts& prompts) : prompts_(prompts) {}
+
+CQtCloneUi::~CQtCloneUi() = default;
+
+void CQtCloneUi::ShowStatus(std::string_view text) {
+    if (status_ && window_ != nullptr) status_(ToQString(text));
+}
+
+void CQtCloneUi::BeginProgress(std::string_view caption) {
+    progress_.reset();
+    progress_ = std::make_unique<ui::CProgressDlg>(window_, ToQString(caption));
+}
+
+void CQtCloneUi::SetProgress(int percent) {
+    if (progress_) progress_->SetProgress(percent);
+}
+
+bool CQtCloneUi::CancelRequested() {
+    return progress_ && progress_->CancelRequested();
+}
+
+void CQtCloneUi::EndProgress() {
+    progress_.reset();
+}
+
+bool CQtCloneUi::ConfirmOkCancel(std::string_view question) {
+    return prompts_.OkCancel(ToQString(question)) == ui::CUserPrompts::Answer::kOk;
+}
+
+void CQtCloneUi::ShowMessage(std::string_view text, bool warning) {
+    if (warning) {
+        prompts_.Warning(ToQString(text));
+    } else {
+        prompts_.Information(ToQString(text));
+    }
+}
+
+void CQtCloneUi::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CQtCloneUi::EndWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+void CQtCloneUi::ShowInformation(std::string_view modelName, std::string_view comment) {
+    ui::CInformationDlg dialog(ToQString(modelName), ToQString(comment), window_);
+    dialog.exec();
+}
+
+void CQtCloneUi::DataLoaded() {
+    if (loaded_) loaded_();
+}
+
+}  // namespace ql

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace ql {
+
+// Who handles a command.
+enum class CommandRoute {
+    kDocument,     // file, port and clone commands
+    kView,         // band lists, channel edit commands, settings dialogs
+    kApplication,  // About, Notes, help, exit
+    kFrame,        // the bars' toggles
+    kNone,         // declared for its key, no handler: stays disabled
+};
+
+// One command of the menus, the toolbar and the accelerators. Its menu text comes from the
+// menu resource, its status-bar prompt and tool tip from the string table entry of the same
+// number.
+struct CommandEntry {
+    int id = 0;
+    CommandRoute route = CommandRoute::kNone;
+    std::string_view icon;       // toolbar icon resource name; empty: not on the toolbar
+    std::string_view shortcuts;  // accelerators, separated by ";" (portable key text)
+    bool checkable = false;
+};
+
+// Every command, in no particular order.
+[[nodiscard]] std::span<const CommandEntry> Commands();
+[[nodiscard]] const CommandEntry* FindCommand(int id);
+
+// The toolbar left to right; 0 stands for a separator.
+[[nodiscard]] std::span<const int> ToolbarLayout();
+
+// The menus: a title string number and the entries; 0 stands for a separator.
+struct MenuEntry {
+    int title = 0;
+    std::span<const int> entries;
+};
+[[nodiscard]] std::span<const MenuEntry> MenuLayout();
+
+}  // namespace ql

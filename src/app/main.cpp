@@ -1,0 +1,29 @@
+// ql7400: the desktop application.
+
+#include <QApplication>
+
+#include "app/CAlsaTonePlayer.h"
+#include "app/CQL7400App.h"
+#include "app/CQtSettingsStore.h"
+#include "clone/CComPort.h"
+#include "ui/CQtUserPrompts.h"
+#include "ui/Pictures.h"
+#include "ui/StringTable.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(ql::ui::Text(ql::ui::sid::kAppTitle));
+    QApplication::setWindowIcon(ql::ui::SvgIcon(QString::fromLatin1(ql::ui::picture::kAppIcon)));
+
+    ql::CQtSettingsStore settings;
+    ql::ui::CQtUserPrompts prompts;
+    ql::CAlsaTonePlayer tones;
+    ql::CQL7400App app({settings, prompts, tones, [] { return std::make_unique<ql::CComPort>(); },
+                        ql::CInstanceGuard::DefaultLockPath()});
+    if (!app.InitInstance(QApplication::arguments().mid(1))) return app.FailureStatus();
+    const int status = QApplication::exec();
+    app.ExitInstance();
+    std::string error;
+    (void)settings.Flush(error);
+    return status;
+}

@@ -1,0 +1,195 @@
+#include "ui/StringTable.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include <QStringList>
+
+#include "clone/CloneStrings.h"
+
+namespace ql::ui {
+
+namespace {
+
+using Entry = std::pair<int, std::string_view>;
+
+// The string table. Cloning's own texts live with the clone operations and are looked up
+// there, so each text is held once.
+constexpr std::array kStrings = std::to_array<Entry>({
+    {sid::kNotesEntry, "&Notes..."},
+    {sid::kNotesHeading, "Notes"},
+    {sid::kHelpMenu, "&Help"},
+    {sid::kNotesText,
+     "- To enter cloning mode:\n"
+     "    While pushing the microphone[UP] switch + the 4th switch\n"
+     "    above the left indicator on the controller, push [POWER] on the controller.\n\n"
+     "  - While in cloning mode, controller switches, dials and volume do not function.\n"
+     "  - Beep volume corresponds to the volume level before entering cloning mode.\n\n"
+     "- To exit cloning mode:\n"
+     "    Push the microphone [UP]or[DN] switch."},
+    {sid::kDocTemplate,
+     "QL-7400\n\nQL-7400 Data\nData Files (*.ICF)\n.icf\nQL-7400.Document\nQL-7400 Document"},
+    {cmd::kCommonSetting, "Edit the common settings\nCommon Setting"},
+    {cmd::kDtmfAutoDial, "Edit the DTMF autodial memories\nDTMF AutoDial"},
+    {cmd::kCom1, "Use COM1\nCOM1"},
+    {cmd::kCom2, "Use COM2\nCOM2"},
+    {cmd::kCom3, "Use COM3\nCOM3"},
+    {cmd::kCom4, "Use COM4\nCOM4"},
+    {cmd::kUhfMemory, "Show the UHF memory channels\nUHF Memory"},
+    {cmd::kVhfMemory, "Show the VHF memory channels\nVHF Memory"},
+    {cmd::kCloneIn, "Read From Transceiver\nClone in"},
+    {cmd::kCloneOut, "Write to Transceiver\nClone out"},
+    {cmd::kCloneInfo, "Read Information\nClone info."},
+    {cmd::kDelete, "Delete the channel and move the ones below it up\nDelete"},
+    {cmd::kInsert, "Insert a blank channel and move the ones below it down\nInsert"},
+    {cmd::kEditMemory, "Edit the selected memory channel\nEdit Memory"},
+    {sid::kSetupText,
+     "Thank you for purchasing this Orva QL-7400 cloning software.\r\n\r\n"
+     "To use this software, the transceiver's version must be recognized.  Therefore the "
+     "following start-up operation is necessary in advance.\r\n\r\n"
+     "If an RZ-7400 is not on hand, push [Cancel] to skip the initial setup.This program can "
+     "be used to edit data although actual cloning operations cannot be performed in such "
+     "cases.\r\n\r\n"
+     "START-UP OPERATION\r\n\r\n"
+     "(1) Be sure the transceiver and PC are connected using the cloning cable.If they are "
+     "not yet connected, turn all power OFF, then connect the cable in advance.\r\n\r\n"
+     "(2) While pushing rhe microphone[UP] switch + the 4th switch above the left indicator "
+     "on the controller, push [POWER] on the controller.\r\n\r\n"
+     "(3) Select the RS-232C port, and Push [OK] to start the initial setup.\r\n\r\n"},
+    {sid::kCallSign, "Call Sign"},
+    {sid::kComPort, "COM Port"},
+    {sid::kAppTitle, "QL-7400"},
+    {cmd::kNew, "Create a new document\nNew"},
+    {cmd::kOpen, "Open an existing document\nOpen"},
+    {cmd::kSave, "Save the active document\nSave"},
+    {cmd::kSaveAs, "Save the active document with a new name\nSave As"},
+    {cmd::kRecentFile, "Open this document"},
+    {cmd::kClear, "Clear the selected channel\nClear"},
+    {cmd::kCopy, "Copy the selected channel\nCopy"},
+    {cmd::kCut, "Cut the selection and put it on the Clipboard\nCut"},
+    {cmd::kPaste, "Paste the copied channel over the selected one\nPaste"},
+    {cmd::kUndo, "Undo the last action\nUndo"},
+    {cmd::kAbout, "Display program information and version number\nAbout"},
+    {cmd::kExit, "Quit the application; prompts to save the document\nExit"},
+    {cmd::kContents, "Open the user manual\nHelp"},
+    {cmd::kHelpTopics, "List the topics of the user manual\nHelp Topics"},
+    {cmd::kNextPane, "Switch to the next window pane\nNext Pane"},
+    {cmd::kPrevPane, "Switch back to the previous window pane\nPrevious Pane"},
+    {cmd::kToolbar, "Show or hide the toolbar\nToggle ToolBar"},
+    {cmd::kStatusBar, "Show or hide the status bar\nToggle StatusBar"},
+    {cmd::kNotes, "Show how to put the transceiver into cloning mode\nNotes"},
+    {sid::kReady, "Ready"},
+    {sid::kUntitled, "Untitled"},
+    {sid::kAskToSave, "Save changes to %1?"},
+    {sid::kIndicatorCaps, "CAP"},
+    {sid::kIndicatorNum, "NUM"},
+    {sid::kIndicatorScroll, "SCRL"},
+    {sid::kToolbarTitle, "Toolbar"},
+    {sid::kOk, "OK"},
+    {sid::kCancel, "Cancel"},
+    {sid::kYes, "&Yes"},
+    {sid::kNo, "&No"},
+    {sid::kOpenFailed, "Cannot open the data file.\n%1"},
+    {sid::kSaveFailed, "Cannot save the data file; the document still holds the changes.\n%1"},
+    {sid::kHelpMissing, "The user manual cannot be found."},
+    {sid::kStatusBarTitle, "Status Bar"},
+    {sid::kAboutTitle, "About QL-7400"},
+    {sid::kAboutVersion, "QL-7400 Rev.1.0"},
+    {sid::kInformationTitle, "Information"},
+    {sid::kModel, "Model"},
+    {sid::kComment, "Comment"},
+    {sid::kUnknown, "unknown"},
+    {sid::kNotesTitle, "Notes"},
+    {sid::kStartup, "&Startup"},
+    {sid::kClose, "&Close"},
+    {sid::kSetupTitle, "QL-7400 Initial Setup"},
+    {sid::kProgressName, "Progress"},
+    {sid::kCallSignPane, "Call sign"},
+    {sid::kMessagePane, "Message"},
+    {sid::kFileMenu, "&File"},
+    {sid::kEditMenu, "&Edit"},
+    {sid::kViewMenu, "&View"},
+    {sid::kPortMenu, "COM &Port"},
+    {sid::kCloningMenu, "&Cloning"},
+});
+
+// The menu resource's entries.
+constexpr std::array kMenuTexts = std::to_array<Entry>({
+    {cmd::kNew, "&New\tCtrl+N"},
+    {cmd::kOpen, "&Open...\tCtrl+O"},
+    {cmd::kSave, "&Save\tCtrl+S"},
+    {cmd::kSaveAs, "Save &As..."},
+    {cmd::kRecentFile, "Recent File"},
+    {cmd::kExit, "E&xit"},
+    {cmd::kEditMemory, "&Edit Memory...\tEnter"},
+    {cmd::kCopy, "&Copy\tCtrl+C"},
+    {cmd::kPaste, "&Paste\tCtrl+V"},
+    {cmd::kClear, "Clear\tDel"},
+    {cmd::kDelete, "Delete"},
+    {cmd::kInsert, "Insert\t"},
+    {cmd::kVhfMemory, "&VHF Memory List.."},
+    {cmd::kUhfMemory, "&UHF Memory List..."},
+    {cmd::kDtmfAutoDial, "&DTMF AutoDial..."},
+    {cmd::kCommonSetting, "&Common Setting..."},
+    {cmd::kToolbar, "&Toolbar"},
+    {cmd::kStatusBar, "&Status Bar"},
+    {cmd::kCom1, "COM1"},
+    {cmd::kCom2, "COM2"},
+    {cmd::kCom3, "COM3"},
+    {cmd::kCom4, "COM4"},
+    {cmd::kCloneIn, "&Read <- TR"},
+    {cmd::kCloneOut, "&Write -> TR"},
+    {cmd::kCloneInfo, "&Information..."},
+    {cmd::kContents, "&Contents"},
+    {cmd::kHelpTopics, "&Help Topics"},
+    {cmd::kAbout, "&About QL-7400..."},
+    {cmd::kNotes, "&Notes..."},
+});
+
+std::string_view Find(const auto& table, int id) {
+    const auto* found =
+        std::find_if(table.begin(), table.end(), [id](const Entry& e) { return e.first == id; });
+    return found == table.end() ? std::string_view() : found->second;
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+std::string_view RawText(int id) {
+    const std::string_view own = Find(kStrings, id);
+    return own.empty() ? CloneText(id) : own;
+}
+
+QString Text(int id) {
+    return ToQString(RawText(id));
+}
+
+QString TextPart(int id, int n) {
+    const QStringList parts = Text(id).split(QLatin1Char('\n'));
+    return n >= 0 && n < parts.size() ? parts.at(n) : QString();
+}
+
+std::string_view MenuText(int command) {
+    return Find(kMenuTexts, command);
+}
+
+QString WithoutMnemonic(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) plain.append('&');
+            ++i;
+            if (i < text.size() && text.at(i) != QLatin1Char('&')) plain.append(text.at(i));
+            continue;
+        }
+        plain.append(text.at(i));
+    }
+    return plain.section(QLatin1Char('\t'), 0, 0);
+}
+
+}  // namespace ql::ui

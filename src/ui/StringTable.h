@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace ql::ui {
+
+// Numbers of the string table and of the commands. A command's number is also the number
+// of its prompt text: "status bar prompt\ntool tip".
+namespace sid {
+// Texts of the application.
+inline constexpr int kNotesCommand = 104;
+inline constexpr int kNotesEntry = 105;
+inline constexpr int kNotesHeading = 106;
+inline constexpr int kHelpMenu = 109;
+inline constexpr int kNotesText = 110;
+inline constexpr int kDocTemplate = 1000;
+inline constexpr int kCloning = 1201;
+inline constexpr int kSetupText = 5062;
+inline constexpr int kCallSign = 5063;
+inline constexpr int kComPort = 5064;
+inline constexpr int kBlankCallSign = 5065;
+inline constexpr int kAppTitle = 57344;
+
+// Texts of the document framework.
+inline constexpr int kReady = 61440;
+inline constexpr int kUntitled = 61441;
+inline constexpr int kAskToSave = 61442;
+inline constexpr int kIndicatorCaps = 61443;
+inline constexpr int kIndicatorNum = 61444;
+inline constexpr int kIndicatorScroll = 61445;
+inline constexpr int kToolbarTitle = 61446;
+inline constexpr int kOk = 61447;
+inline constexpr int kCancel = 61448;
+inline constexpr int kYes = 61449;
+inline constexpr int kNo = 61450;
+inline constexpr int kOpenFailed = 61451;
+inline constexpr int kSaveFailed = 61452;
+inline constexpr int kHelpMissing = 61453;
+inline constexpr int kStatusBarTitle = 61454;
+
+// Texts of the dialogs.
+inline constexpr int kAboutTitle = 62000;
+inline constexpr int kAboutVersion = 62001;
+inline constexpr int kInformationTitle = 62010;
+inline constexpr int kModel = 62011;
+inline constexpr int kComment = 62012;
+inline constexpr int kUnknown = 62013;
+inline constexpr int kNotesTitle = 62020;
+inline constexpr int kStartup = 62021;
+inline constexpr int kClose = 62022;
+inline constexpr int kSetupTitle = 62030;
+inline constexpr int kProgressName = 62040;
+inline constexpr int kCallSignPane = 62041;
+inline constexpr int kMessagePane = 62042;
+inline constexpr int kFileMenu = 63000;
+inline constexpr int kEditMenu = 63001;
+inline constexpr int kViewMenu = 63002;
+inline constexpr int kPortMenu = 63003;
+inline constexpr int kCloningMenu = 63004;
+}  // namespace sid
+
+// Command numbers of the menus, the toolbar and the accelerators.
+namespace cmd {
+inline constexpr int kNotes = 104;
+inline constexpr int kCommonSetting = 1100;
+inline constexpr int kDtmfAutoDial = 1101;
+inline constexpr int kCom1 = 1102;
+inline constexpr int kCom2 = 1103;
+inline constexpr int kCom3 = 1104;
+inline constexpr int kCom4 = 1105;
+inline constexpr int kUhfMemory = 1106;
+inline constexpr int kVhfMemory = 1107;
+inline constexpr int kCloneIn = 1108;
+inline constexpr int kCloneOut = 1109;
+inline constexpr int kCloneInfo = 1110;
+inline constexpr int kDelete = 1111;
+inline constexpr int kInsert = 1112;
+inline constexpr int kEditMemory = 1113;
+inline constexpr int kNew = 57600;
+inline constexpr int kOpen = 57601;
+inline constexpr int kSave = 57603;
+inline constexpr int kSaveAs = 57604;
+inline constexpr int kRecentFile = 57616;
+inline constexpr int kClear = 57632;
+inline constexpr int kCopy = 57634;
+inline constexpr int kCut = 57635;
+inline constexpr int kPaste = 57637;
+inline constexpr int kUndo = 57643;
+inline constexpr int kAbout = 57664;
+inline constexpr int kExit = 57665;
+inline constexpr int kContents = 57666;
+inline constexpr int kHelpTopics = 57667;
+inline constexpr int kNextPane = 57680;
+inline constexpr int kPrevPane = 57681;
+inline constexpr int kToolbar = 59392;
+inline constexpr int kStatusBar = 59393;
+}  // namespace cmd
+
+// The text of a string table number, exactly as stored; empty for an unknown number.
+[[nodiscard]] std::string_view RawText(int id);
+// The same as a QString.
+[[nodiscard]] QString Text(int id);
+// The n-th piece (from 0) of a text of the string table split at "\n".
+[[nodiscard]] QString TextPart(int id, int n);
+// The menu text of a command as the menu resource holds it ("&New\tCtrl+N"); empty when the
+// command has no menu entry.
+[[nodiscard]] std::string_view MenuText(int command);
+// A text without its mnemonic "&" (the name assistive technology reads).
+[[nodiscard]] QString WithoutMnemonic(const QString& text);
+
+}  // namespace ql::ui

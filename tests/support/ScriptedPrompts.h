@@ -1,0 +1,45 @@
+#pragma once
+
+// The application's message boxes and file dialogs answered by script: each question takes
+// the next answer given in advance, and everything shown is kept as one line of text
+// ("question: ...", "warning: ...", "information: ...", "open: ...", "save: ...").
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/CUserPrompts.h"
+
+namespace ql::test {
+
+class ScriptedPrompts final : public ui::CUserPrompts {
+  public:
+    void SetOwner(QWidget* /*owner*/) override {}
+    [[nodiscard]] Answer OkCancel(const QString& text) override;
+    [[nodiscard]] Answer YesNoCancel(const QString& text) override;
+    void Warning(const QString& text) override;
+    void Information(const QString& text) override;
+    [[nodiscard]] std::optional<QString> OpenFile(const QString& filter) override;
+    [[nodiscard]] std::optional<QString> SaveFile(const QString& suggested, const QString& filter,
+                                                  const QString& extension) override;
+
+    // Answers to the coming questions, in order.
+    std::deque<Answer> answers;
+    // Names chosen in the coming file dialogs; an empty name cancels the dialog.
+    std::deque<QString> files;
+    // Called as each box or dialog opens, to look at the windows around it.
+    std::function<void()> onShow;
+    // Everything shown so far.
+    std::vector<std::string> shown;
+
+    // The lines shown since the last call.
+    std::vector<std::string> Take();
+
+  private:
+    Answer Next(Answer fallback);
+    void Shown(std::string line);
+};
+
+}  // namespace ql::test
