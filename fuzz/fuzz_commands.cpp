@@ -30,9 +30,11 @@ constexpr std::size_t kMaxCommandLength = 4096;
 // Commands that rebuild the whole data set (or load, save or change the version) cost as much
 // as a thousand others; past this many in one input the rest of them are skipped, so that one
 // input cannot cost hundreds of rebuilds.
-constexpr int kMaxRebuilds = 4;
+constexpr int kMaxRebuilds = 2;
 // Every this many restores, a save proves the data set back at the full data set.
 constexpr unsigned kRestoreCheckEvery = 64;
+// Every this many changing inputs, the closing edit flag query and heal (two more rebuilds).
+constexpr unsigned kFinalCheckEvery = 16;
 
 struct Workspace {
     fs::path dir;
@@ -41,8 +43,9 @@ struct Workspace {
     ql::CMemorySettingsStore settings;
     ql::C7400RadioData radio{settings};
     std::unique_ptr<ql::CRigCheckpoint> checkpoint;  // the same, as a memory model state
-    bool dirty = false;  // the last input may have changed the data set
+    bool dirty = false;                              // the last input may have changed the data set
     unsigned restores = 0;
+    unsigned changed = 0;  // inputs that may have changed the data set
 
     Workspace() {
         std::string pattern = (fs::temp_directory_path() / "ql-fuzz-cmd-XXXXXX").string();
@@ -141,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string result = space.radio.Command(command);
         if (result.size() > 1u << 16) ::abort();  // answers are short texts
     }
-    if (!space.dirty) return 0;
+    if (!space.dirty || ++space.changed % kFinalCheckEvery != 0) return 0;
     // The object must still answer sensibly after whatever came, and rebuild once: the
     // modified query rebuilds unless the flag is already on.
     const std::string flag = space.radio.Command("EDIT_FLAG");
