@@ -1,5 +1,7 @@
 // Arbitrary command texts, one per line, to a radio data object that holds a full data set.
 // File commands are kept, but their path always points into a private temporary folder.
+// Between inputs the data set goes back to a checkpoint in memory; every so often the
+// restored data set is proved equal to the full data set through a save.
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -9,10 +11,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/C7400RadioData.h"
+#include "model/CRigCheckpoint.h"
 #include "model/TextOps.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
@@ -23,6 +27,14 @@ namespace fs = std::filesystem;
 
 constexpr int kMaxCommands = 64;
 constexpr std::size_t kMaxCommandLength = 4096;
+// Commands that rebuild the whole data set (or load, save or change the version) cost as much
+// as a thousand others; past this many in one input the rest of them are skipped, so that one
+// input cannot cost hundreds of rebuilds.
+constexpr int kMaxRebuilds = 2;
+// Every this many restores, a save proves the data set back at the full data set.
+constexpr unsigned kRestoreCheckEvery = 64;
+// Every this many changing inputs, the closing edit flag query and heal (two more rebuilds).
+constexpr unsigned kFinalCheckEvery = 16;
 
 struct Workspace {
     fs::path dir;
@@ -30,7 +42,10 @@ struct Workspace {
     std::string full;  // the full data set every input starts from, as a data file
     ql::CMemorySettingsStore settings;
     ql::C7400RadioData radio{settings};
-    bool dirty = true;  // the last input may have changed the data set
+    std::unique_ptr<ql::CRigCheckpoint> checkpoint;  // the same, as a memory model state
+    bool dirty = false;                              // the last input may have changed the data set
+    unsigned restores = 0;
+    unsigned changed = 0;  // inputs that may have changed the data set
 
     Workspace() {
         std::string pattern = (fs::temp_directory_path() / "ql-fuzz-cmd-XXXXXX").string();
@@ -41,6 +56,7 @@ struct Workspace {
         ql::test::FillAllMemoryChannels(radio);
         radio.Command("DTMF.0=0123456789ABCDEF");
         full = radio.SaveText();
+        checkpoint = radio.TakeCheckpoint();
     }
     ~Workspace() {
         std::error_code ignored;
@@ -51,11 +67,12 @@ struct Workspace {
         return std::string(prefix) + '"' + path.string() + '"';
     }
 
-    // Back to version 0 and the full data set, from memory.
+    // Back to version 0 and the full data set, with the edit flag, reference image and
+    // clipboard as they were, from memory.
     void Restore() {
-        radio.Command("MODEL.COUNTRY.ByNumber=0");
-        radio.Command("MODEL.EXPAND.ByNumber=0");
-        if (radio.LoadText(full) != ql::IcfResult::kOk) ::abort();
+        radio.RestoreCheckpoint(*checkpoint);
+        if (++restores % kRestoreCheckEvery == 0 && radio.SaveText() != full) ::abort();
+        radio.RestoreCheckpoint(*checkpoint);  // the save rebuilt; start from the same state
     }
 };
 
@@ -75,6 +92,15 @@ std::string Confine(std::string_view command, const fs::path& scratch) {
     return Workspace::Quoted(text, scratch);
 }
 
+// True for the commands that rebuild, load, save or may change the version.
+bool Rebuilds(std::string_view command) {
+    const std::string_view area = ql::Field(ql::Field(command, '=', 0), '.', 0);
+    for (const std::string_view heavy : {"HEAL", "INITIALIZE", "EDIT_FLAG", "FILE"}) {
+        if (ql::EqualsNoCase(area, heavy)) return true;
+    }
+    return ql::EqualsNoCase(area, "MODEL") && command.find('=') != std::string_view::npos;
+}
+
 // False only for a query of the channels, common settings, DTMF memories or version: those
 // leave the data set as it was. Anything else (an assignment, a core or unknown command) may
 // change it.
@@ -91,10 +117,11 @@ bool MayChange(std::string_view command) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Workspace& space = Space();
-    // Only an input that may have changed the data set costs a restore (a load with its
-    // rebuild); queries leave it as it was.
+    // Only an input that may have changed the data set costs a restore; queries leave it
+    // as it was.
     if (space.dirty) space.Restore();
     space.dirty = false;
+    int rebuilds = 0;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
     for (int count = 0; count < kMaxCommands && start <= input.size(); ++count) {
@@ -112,11 +139,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // Confined last, so that no way of building a command reaches a file outside.
         command = Confine(command, space.scratch);
+        if (Rebuilds(command) && ++rebuilds > kMaxRebuilds) continue;
         if (MayChange(command)) space.dirty = true;
         const std::string result = space.radio.Command(command);
         if (result.size() > 1u << 16) ::abort();  // answers are short texts
     }
-    if (!space.dirty) return 0;
+    if (!space.dirty || ++space.changed % kFinalCheckEvery != 0) return 0;
     // The object must still answer sensibly after whatever came, and rebuild once: the
     // modified query rebuilds unless the flag is already on.
     const std::string flag = space.radio.Command("EDIT_FLAG");

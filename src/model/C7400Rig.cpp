@@ -163,6 +163,31 @@ IcfResult C7400Rig::Adopt(IcfResult loaded) {
     return loaded;
 }
 
+CRigCheckpoint C7400Rig::TakeCheckpoint() const {
+    CRigCheckpoint checkpoint{
+        version_, image_,           reference_,
+        default_, channels_.Save(), std::make_unique<CCommonSettings>(version_.Number()),
+        dtmf_,    editFlag_,        lastFileError_};
+    checkpoint.common->CopyValuesFrom(*common_);
+    return checkpoint;
+}
+
+void C7400Rig::RestoreCheckpoint(const CRigCheckpoint& checkpoint) {
+    // The common settings' value lists follow the version, as after a version change.
+    if (checkpoint.version.Number() != version_.Number()) {
+        common_ = std::make_unique<CCommonSettings>(checkpoint.version.Number());
+    }
+    version_ = checkpoint.version;
+    image_ = checkpoint.image;
+    reference_ = checkpoint.reference;
+    default_ = checkpoint.defaultImage;
+    channels_.Restore(checkpoint.channels);
+    common_->CopyValuesFrom(*checkpoint.common);
+    dtmf_ = checkpoint.dtmf;
+    editFlag_ = checkpoint.editFlag;
+    lastFileError_ = checkpoint.lastFileError;
+}
+
 void C7400Rig::MarkAllUndecoded() {
     for (CChannel& channel : channels_.Channels()) channel.SetDecoded(false);
     common_->SetDecoded(false);
@@ -170,15 +195,18 @@ void C7400Rig::MarkAllUndecoded() {
 }
 
 void C7400Rig::Rebuild(bool safety) {
+    // Objects that are still undecoded take their values from the image first. Encoding the
+    // decoded ones here would be lost work: no two objects share an image byte, and the
+    // default image replaces every byte right after.
     auto& channels = channels_.Channels();
     for (CChannel& channel : channels) {
-        channel.Synchronise(image_);
-        channel.SetDecoded(true);
+        if (!channel.Decoded()) channel.Decode(image_);
     }
-    common_->Synchronise(image_);
-    dtmf_.Synchronise(image_);
+    if (!common_->Decoded()) common_->Synchronise(image_);
+    if (!dtmf_.Decoded()) dtmf_.Synchronise(image_);
     image_ = default_;
-    for (const std::string_view reset : kStateResets) Dispatch(reset);
+    // The common settings always answer these, so no later handler would see them.
+    for (const std::string_view reset : kStateResets) common_->Handle(reset);
     for (int i = 0; i < kVfoCount; ++i) channels[static_cast<std::size_t>(i)].Decode(image_);
     for (CChannel& channel : channels) {
         channel.Heal(version_, safety);

@@ -11,6 +11,7 @@
 #include "model/CCommonSettings.h"
 #include "model/CDtmfMemories.h"
 #include "model/CMemoryImage.h"
+#include "model/CRigCheckpoint.h"
 #include "model/CVersion.h"
 
 namespace ql {
@@ -33,6 +34,10 @@ class C7400Rig {
     [[nodiscard]] IcfResult LoadText(std::string_view text);
     // "FILE.SAVE." into memory: rebuilds and returns the data file's text.
     [[nodiscard]] std::string SaveText();
+    // The whole state as it is now, and back to such a state without a rebuild.
+    [[nodiscard]] CRigCheckpoint TakeCheckpoint() const;
+    void RestoreCheckpoint(const CRigCheckpoint& checkpoint);
+
     // The errno value behind the last "FILE" command's failure; 0 when it was not the file's.
     [[nodiscard]] int LastFileError() const { return lastFileError_; }
 

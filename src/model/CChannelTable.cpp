@@ -39,6 +39,12 @@ CChannelTable::CChannelTable()
     }
 }
 
+void CChannelTable::Restore(const Contents& contents) {
+    channels_ = contents.channels;
+    clipboardFilled_ = contents.clipboardFilled;
+    clipboard_ = contents.clipboard;
+}
+
 CChannel* CChannelTable::Resolve(std::string_view command, std::string_view& rest) {
     const ChannelKind kind = KindOf(Field(command, '.', 1));
     const std::string_view word = Field(command, '.', 2);

@@ -26,6 +26,15 @@ class CChannelTable {
     }
     [[nodiscard]] std::vector<CChannel>& Channels() { return channels_; }
 
+    // The channels and the clipboard as values, and back (into the table that gave them).
+    struct Contents {
+        std::vector<CChannel> channels;
+        bool clipboardFilled = false;
+        CChannel clipboard;
+    };
+    [[nodiscard]] Contents Save() const { return {channels_, clipboardFilled_, clipboard_}; }
+    void Restore(const Contents& contents);
+
     // Resolves the channel part of a "CH." command: the channel and the text after it.
     [[nodiscard]] CChannel* Resolve(std::string_view command, std::string_view& rest);
 

@@ -310,6 +310,24 @@ void CCommonSettings::Encode(CMemoryImage& image) const {
     }
 }
 
+void CCommonSettings::CopyValuesFrom(const CCommonSettings& other) {
+    for (std::size_t i = 0; i < slots_.size() && i < other.slots_.size(); ++i) {
+        Slot& slot = slots_[i];
+        const Slot& from = other.slots_[i];
+        if (slot.index() != from.index()) continue;
+        if (auto* range = std::get_if<CRangeSetting>(&slot)) {
+            range->SetNumber(std::get<CRangeSetting>(from).Number());
+        } else if (auto* coded = std::get_if<CCodedSetting>(&slot)) {
+            coded->SetPosition(std::get<CCodedSetting>(from).Position());
+        } else if (auto* text = std::get_if<CTextSetting>(&slot)) {
+            *text = std::get<CTextSetting>(from);
+        } else {
+            std::get<RemoteCode>(slot) = std::get<RemoteCode>(from);
+        }
+    }
+    decoded_ = other.decoded_;
+}
+
 void CCommonSettings::Synchronise(CMemoryImage& image) {
     if (decoded_) {
         Encode(image);

@@ -34,6 +34,8 @@ class CCommonSettings {
     // Decodes when undecoded, else encodes; decoded afterwards.
     void Synchronise(CMemoryImage& image);
     [[nodiscard]] bool Decoded() const { return decoded_; }
+    // Takes every value and the decoded flag of other, which was built for the same version.
+    void CopyValuesFrom(const CCommonSettings& other);
     void SetDecoded(bool decoded) { decoded_ = decoded; }
 
   private:

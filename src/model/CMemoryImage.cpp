@@ -28,11 +28,30 @@ void CMemoryImage::WriteBit(std::int32_t pos, int bit, bool flag) {
     byte = flag ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
 }
 
+CMemoryImage::FieldSpan CMemoryImage::SpanOf(std::int32_t pos, int startBit, int width) const {
+    if (startBit < 0 || startBit > 7 || width < 1 || width > 16) return {};
+    const int bits = (7 - startBit) + width;  // from bit 7 of pos to the field's last bit
+    const int bytes = (bits + 7) / 8;
+    if (!Inside(pos) || !Inside(pos + bytes - 1)) return {};
+    return {bytes, 8 * bytes - bits};
+}
+
+unsigned CMemoryImage::Word(std::int32_t pos, int bytes) const {
+    unsigned word = 0;
+    for (int i = 0; i < bytes; ++i) word = (word << 8) | bytes_[static_cast<std::size_t>(pos + i)];
+    return word;
+}
+
 std::uint16_t CMemoryImage::ReadBits(std::int32_t pos, int startBit, int width) const {
     // A field inside one byte of the image: one shift and mask.
     if (Inside(pos) && startBit >= 0 && startBit <= 7 && width >= 1 && width <= startBit + 1) {
         const unsigned byte = bytes_[static_cast<std::size_t>(pos)];
         return static_cast<std::uint16_t>((byte >> (startBit + 1 - width)) & ((1U << width) - 1));
+    }
+    // A field over two or three bytes, all inside: the bytes as one big-endian word.
+    if (const FieldSpan span = SpanOf(pos, startBit, width); span.bytes > 0) {
+        const unsigned word = Word(pos, span.bytes);
+        return static_cast<std::uint16_t>((word >> span.shift) & ((1U << width) - 1));
     }
     unsigned value = 0;
     int bit = startBit;
@@ -52,6 +71,14 @@ void CMemoryImage::WriteBits(std::int32_t pos, int startBit, int width, unsigned
         const unsigned mask = ((1U << width) - 1) << shift;
         auto& byte = bytes_[static_cast<std::size_t>(pos)];
         byte = static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
+        return;
+    }
+    if (const FieldSpan span = SpanOf(pos, startBit, width); span.bytes > 0) {
+        const unsigned mask = ((1U << width) - 1) << span.shift;
+        const unsigned word = (Word(pos, span.bytes) & ~mask) | ((value << span.shift) & mask);
+        for (int i = span.bytes - 1, at = pos; i >= 0; --i, ++at) {
+            bytes_[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(word >> (8 * i));
+        }
         return;
     }
     width = std::min(width, 16);

@@ -51,6 +51,16 @@ class CMemoryImage {
     friend bool operator==(const CMemoryImage&, const CMemoryImage&) = default;
 
   private:
+    // Where a bit field lies when all of it is inside the image: the bytes it touches (0 when
+    // not wholly inside or not a valid field) and how far its last bit is from bit 0.
+    struct FieldSpan {
+        int bytes = 0;
+        int shift = 0;
+    };
+    [[nodiscard]] FieldSpan SpanOf(std::int32_t pos, int startBit, int width) const;
+    // bytes (1 to 3) from pos as one big-endian number; the caller has checked them.
+    [[nodiscard]] unsigned Word(std::int32_t pos, int bytes) const;
+
     [[nodiscard]] bool Inside(std::int32_t pos) const {
         return static_cast<std::uint32_t>(pos) < static_cast<std::uint32_t>(bytes_.size());
     }

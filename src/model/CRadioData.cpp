@@ -76,6 +76,14 @@ IcfResult CRadioData::LoadText(std::string_view text) {
     return rig_->LoadText(text);
 }
 
+std::unique_ptr<CRigCheckpoint> CRadioData::TakeCheckpoint() const {
+    return std::make_unique<CRigCheckpoint>(rig_->TakeCheckpoint());
+}
+
+void CRadioData::RestoreCheckpoint(const CRigCheckpoint& checkpoint) {
+    rig_->RestoreCheckpoint(checkpoint);
+}
+
 bool CRadioData::IsModified() {
     return Internal("EDIT_FLAG") == "ON";
 }

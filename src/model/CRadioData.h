@@ -15,6 +15,7 @@
 namespace ql {
 
 class C7400Rig;
+struct CRigCheckpoint;
 
 // The single owner of the transceiver's memory contents. Everything else talks to it
 // through command texts (Command) and reads back result texts; the archive operations
@@ -52,6 +53,11 @@ class CRadioData {
     // "FILE.LOAD." reads it: a snapshot of the data set that never touches a disk.
     [[nodiscard]] std::string SaveText();
     [[nodiscard]] IcfResult LoadText(std::string_view text);
+
+    // The whole data set held aside in memory, and put back without a rebuild: for a caller
+    // that returns to one state many times. Only this object may take its checkpoint back.
+    [[nodiscard]] std::unique_ptr<CRigCheckpoint> TakeCheckpoint() const;
+    void RestoreCheckpoint(const CRigCheckpoint& checkpoint);
 
     [[nodiscard]] virtual bool IsModified();
     virtual void SetModified(bool modified);
