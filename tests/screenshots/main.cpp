@@ -13,7 +13,6 @@
 
 #include "app/CAppCommands.h"
 #include "app/CMainFrame.h"
-#include "app/CPlaceholderView.h"
 #include "app/CQL7400Doc.h"
 #include "app/CQtSettingsStore.h"
 #include "clone/CComPort.h"
@@ -24,6 +23,7 @@
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
 #include "ui/CProgressDlg.h"
+#include "ui/CQL7400View.h"
 #include "ui/CQtUserPrompts.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
         ql::CQL7400Doc doc(settings, prompts, tones, std::make_unique<ql::CComPort>());
         NoCommands commands;
         ql::CMainFrame frame(doc, commands, settings);
-        frame.SetView(ql::ui::MakeChild<ql::CPlaceholderView>(doc, &frame));
+        frame.SetView(ql::ui::MakeChild<ql::ui::CQL7400View>(doc, settings, prompts, &frame));
         frame.SetCallSign(QStringLiteral("OK2AA"));
         frame.SetMessageText(ql::ui::Text(5026));
         ok &= Save(frame, folder, QStringLiteral("main-window"));
