@@ -55,8 +55,8 @@ bool CQL7400App::InitInstance(const QStringList& arguments) {
             trace_->Attach(doc_->RadioData());
         }
         frame_ = std::make_unique<CMainFrame>(*doc_, *this, settings);
-        auto* view = ui::MakeChild<ui::CQL7400View>(*doc_, settings, services_.prompts,
-                                                    frame_.get());
+        auto* view =
+            ui::MakeChild<ui::CQL7400View>(*doc_, settings, services_.prompts, frame_.get());
         view->SetActionLookup([frame = frame_.get()](int id) { return frame->Action(id); });
         connect(view, &ui::CQL7400View::CommandStateChanged, frame_.get(),
                 &CMainFrame::UpdateCommandUi);

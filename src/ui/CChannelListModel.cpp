@@ -18,8 +18,7 @@ int CChannelListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString CChannelListModel::CellText(int row, int column) const {
-    if (row < 0 || row >= static_cast<int>(kChannelCount) || column < 0 ||
-        column >= kColumnCount) {
+    if (row < 0 || row >= static_cast<int>(kChannelCount) || column < 0 || column >= kColumnCount) {
         return {};
     }
     return cache_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));

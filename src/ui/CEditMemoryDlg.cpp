@@ -31,7 +31,7 @@ constexpr std::array<const char*, 50> kToneTexts = {
     "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
 constexpr std::array<std::string_view, 6> kEuropeanVersions = {"EUR-A", "EUR-B", "EUR-C",
-                                                                "EUR-D", "EUR-E", "EUR-F"};
+                                                               "EUR-D", "EUR-E", "EUR-F"};
 constexpr int kVhf = 0;
 
 QString FromStd(const std::string& text) {
@@ -84,8 +84,8 @@ CEditMemoryDlg::CEditMemoryDlg(CDocCommands& doc, unsigned channel, QWidget* par
     : QDialog(parent), doc_(doc), channel_(channel), prefix_(doc.RadioData().ChannelPath(channel)) {
     setWindowTitle(Text(sid::kEditMemoryTitle));
     BuildControls();
-    Show(ReadChannelEdit([this](std::string_view command) { return doc_.Query(command); },
-                         prefix_));
+    Show(
+        ReadChannelEdit([this](std::string_view command) { return doc_.Query(command); }, prefix_));
     connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateControls);
 }
 
@@ -164,9 +164,9 @@ void CEditMemoryDlg::BuildControls() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QWidget* previous = frequency_;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             duplex_, offset_, step_, name_, toneOff_, tone_, repeaterTone_, tsql_, squelchTone_,
-             fm_, am_, narrowFm_, skip_, cancel, ok}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{duplex_, offset_, step_, name_, toneOff_,
+                                                         tone_, repeaterTone_, tsql_, squelchTone_,
+                                                         fm_, am_, narrowFm_, skip_, cancel, ok}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -217,9 +217,9 @@ ChannelEdit CEditMemoryDlg::Values() const {
 
 void CEditMemoryDlg::UpdateControls() {
     const bool used = !IsBlankFrequency(frequency_->text().toStdString());
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             offset_, duplex_, step_, repeaterTone_, squelchTone_, toneOff_, tone_, tsql_, fm_, am_,
-             narrowFm_, wideFm_}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{offset_, duplex_, step_, repeaterTone_, squelchTone_,
+                                         toneOff_, tone_, tsql_, fm_, am_, narrowFm_, wideFm_}) {
         control->setEnabled(used);
     }
     skip_->setEnabled(used && channel_ < kFirstEdgeChannel);

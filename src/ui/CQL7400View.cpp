@@ -32,8 +32,8 @@ constexpr std::array<int, kColumnCount> kDefaultWidths = {75, 70, 40, 70, 50, 50
                                                           50, 50, 50, 50, 50, 3000};
 
 // The context menu: the Edit menu's entries.
-constexpr std::array<int, 8> kContextEntries = {cmd::kEditMemory, 0, cmd::kCopy, cmd::kPaste, 0,
-                                                cmd::kClear, cmd::kDelete, cmd::kInsert};
+constexpr std::array<int, 8> kContextEntries = {
+    cmd::kEditMemory, 0, cmd::kCopy, cmd::kPaste, 0, cmd::kClear, cmd::kDelete, cmd::kInsert};
 
 std::string WidthKey(int column) {
     return "Width" + std::to_string(column);
@@ -41,7 +41,8 @@ std::string WidthKey(int column) {
 
 bool IsPlainKey(const QKeyEvent& key, std::initializer_list<int> keys) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    return modifiers == Qt::NoModifier && std::find(keys.begin(), keys.end(), key.key()) != keys.end();
+    return modifiers == Qt::NoModifier &&
+           std::find(keys.begin(), keys.end(), key.key()) != keys.end();
 }
 
 bool IsMenuKey(const QKeyEvent& key) {
@@ -342,9 +343,9 @@ void CQL7400View::ShowContextMenu(const QPoint& globalPos) {
         }
         QAction* action = lookup_ ? lookup_(id) : nullptr;
         if (action == nullptr) {
-            action = MakeChild<QAction>(QString::fromUtf8(MenuText(id).data(),
-                                                          static_cast<qsizetype>(MenuText(id).size())),
-                                        &menu);
+            action = MakeChild<QAction>(
+                QString::fromUtf8(MenuText(id).data(), static_cast<qsizetype>(MenuText(id).size())),
+                &menu);
             action->setEnabled(IsEnabled(id));
             connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
         }
@@ -368,9 +369,9 @@ QRect CQL7400View::RowBar(int row) const {
     const int top = rowViewportPosition(row);
     const int left = columnViewportPosition(0);
     const QHeaderView* columns = horizontalHeader();
-    const int right = std::max(columnViewportPosition(kColumnCount - 1) +
-                                   columns->sectionSize(kColumnCount - 1),
-                               viewport()->width());
+    const int right =
+        std::max(columnViewportPosition(kColumnCount - 1) + columns->sectionSize(kColumnCount - 1),
+                 viewport()->width());
     return {QPoint(left, top), QPoint(right - 1, top + rowHeight(row) - 1)};
 }
 

@@ -7,8 +7,7 @@ namespace ql::ui {
 
 namespace {
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-constexpr std::array<std::string_view, 6> kEdgeLabels = {"P1A", "P1B", "P2A",
-                                                         "P2B", "P3A", "P3B"};
+constexpr std::array<std::string_view, 6> kEdgeLabels = {"P1A", "P1B", "P2A", "P2B", "P3A", "P3B"};
 
 // The answer "OFF" shows as an empty cell.
 std::string OffAsEmpty(std::string answer) {

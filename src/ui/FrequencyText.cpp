@@ -45,8 +45,10 @@ double LeadingDecimal(std::string_view text) {
     double value = 0.0;
     const auto [end, error] =
         std::from_chars(text.data() + start, text.data() + pos, value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) value = HUGE_VAL;
-    else if (error != std::errc() || end != text.data() + pos) return 0.0;
+    if (error == std::errc::result_out_of_range)
+        value = HUGE_VAL;
+    else if (error != std::errc() || end != text.data() + pos)
+        return 0.0;
     return negative ? -value : value;
 }
 

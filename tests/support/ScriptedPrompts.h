@@ -2,7 +2,8 @@
 
 // The application's message boxes and file dialogs answered by script: each question takes
 // the next answer given in advance, and everything shown is kept as one line of text
-// ("question: ...", "exclamation: ...", "warning: ...", "information: ...", "open: ...", "save: ...").
+// ("question: ...", "exclamation: ...", "warning: ...", "information: ...", "open: ...", "save:
+// ...").
 
 #include <deque>
 #include <functional>
