@@ -23,17 +23,27 @@ bool CChannelRowDelegate::IsHighlighted(const QStyleOptionViewItem& option) {
     return list != nullptr && list->hasFocus();
 }
 
+bool CChannelRowDelegate::HasFocusFrame(const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) {
+    const auto* list = qobject_cast<const QAbstractItemView*>(option.widget);
+    return list != nullptr && list->hasFocus() && list->currentIndex().row() == index.row();
+}
+
 QString CChannelRowDelegate::Shortened(const QString& text, const QFontMetrics& metrics, int width,
                                        int column) {
-    const int available = width - 2 * MarginOf(column);
-    if (metrics.horizontalAdvance(text) <= available) return text;
+    return Fitted(text, metrics, width - 2 * MarginOf(column)).text;
+}
+
+CChannelRowDelegate::Fit CChannelRowDelegate::Fitted(const QString& text,
+                                                     const QFontMetrics& metrics, int available) {
+    const int whole = metrics.horizontalAdvance(text);
+    if (whole <= available) return {text, whole};
     const int dotsWidth = metrics.horizontalAdvance(kDots);
     for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
-        if (metrics.horizontalAdvance(text.left(kept)) + dotsWidth <= available) {
-            return text.left(kept) + kDots;
-        }
+        const int width = metrics.horizontalAdvance(text.left(kept)) + dotsWidth;
+        if (width <= available) return {text.left(kept) + kDots, width};
     }
-    return kDots;
+    return {kDots, dotsWidth};
 }
 
 void CChannelRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -44,20 +54,34 @@ void CChannelRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                                                : palette.brush(QPalette::Base));
 
     const int column = index.column();
+    if (HasFocusFrame(option, index)) {
+        // The focus frame goes around the whole row: each cell draws its part of it.
+        painter->save();
+        painter->setPen(QPen(
+            highlighted ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Text),
+            1, Qt::DotLine));
+        const QRect& r = option.rect;
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        if (column == kColLabel) painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (column == kColumnCount - 1) painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty()) return;
+    // One line, vertically centred, aligned as the column says (the label always left).
     const int margin = MarginOf(column);
-    const QRect area = option.rect.adjusted(margin, 0, -margin, 0);
-    const Qt::Alignment alignment =
-        (column == kColLabel ? Qt::AlignLeft : CChannelListModel::ColumnAlignment(column)) |
-        Qt::AlignVCenter;
-    painter->save();
-    painter->setFont(option.font);
+    const QFontMetrics& metrics = option.fontMetrics;
+    const Fit fit = Fitted(text, metrics, option.rect.width() - 2 * margin);
+    const bool right =
+        column != kColLabel && CChannelListModel::ColumnAlignment(column).testFlag(Qt::AlignRight);
+    const int x =
+        right ? option.rect.right() + 1 - margin - fit.width : option.rect.left() + margin;
+    const int y =
+        option.rect.top() + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
     painter->setPen(highlighted ? palette.color(QPalette::HighlightedText)
                                 : palette.color(QPalette::Text));
-    painter->drawText(area, static_cast<int>(alignment) | Qt::TextSingleLine,
-                      Shortened(text, option.fontMetrics, option.rect.width(), column));
-    painter->restore();
+    painter->drawText(QPoint(x, y), fit.text);
 }
 
 }  // namespace ql::ui

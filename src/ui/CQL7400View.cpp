@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -378,24 +377,15 @@ QRect CQL7400View::RowBar(int row) const {
 void CQL7400View::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
     if (!hasFocus()) return;
-    QPainter painter(viewport());
     // The selection bar reaches the right edge of a list wider than its columns.
     const int end = columnViewportPosition(kColumnCount - 1) +
                     horizontalHeader()->sectionSize(kColumnCount - 1);
-    if (end < viewport()->width()) {
-        for (const QModelIndex& selected : selectionModel()->selectedRows()) {
-            const QRect bar = RowBar(selected.row());
-            painter.fillRect(QRect(QPoint(end, bar.top()), bar.bottomRight()),
-                             palette().brush(QPalette::Highlight));
-        }
-    }
-    const QRect focused = RowBar(currentIndex().row());
-    if (focused.isValid()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = focused;
-        option.backgroundColor = palette().color(QPalette::Highlight);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    if (end >= viewport()->width()) return;
+    QPainter painter(viewport());
+    for (const QModelIndex& selected : selectionModel()->selectedRows()) {
+        const QRect bar = RowBar(selected.row());
+        painter.fillRect(QRect(QPoint(end, bar.top()), bar.bottomRight()),
+                         palette().brush(QPalette::Highlight));
     }
 }
 
