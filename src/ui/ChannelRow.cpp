@@ -10,7 +10,7 @@ constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 constexpr std::array<std::string_view, 6> kEdgeLabels = {"P1A", "P1B", "P2A", "P2B", "P3A", "P3B"};
 
 // The answer "OFF" shows as an empty cell.
-std::string OffAsEmpty(std::string answer) {
+std::string OffAsEmpty(const std::string& answer) {
     return answer == "OFF" ? std::string() : answer;
 }
 
@@ -20,7 +20,7 @@ std::string DuplexText(std::string_view answer) {
     return {};
 }
 
-std::string SkipText(std::string answer) {
+std::string SkipText(const std::string& answer) {
     if (answer == "OFF") return {};
     if (answer == "SKIP") return "M";
     if (answer == "PROGRAM_SKIP") return "M+P";
@@ -66,7 +66,7 @@ ChannelRowTexts BuildChannelRow(const ChannelQuery& query, std::string_view pref
         std::string frequency = ask("FREQUENCY");
         frequency += ' ';
         if (ask("ISLEGAL") == "NG") frequency += '?';
-        row[kColFrequency] = OffAsEmpty(std::move(frequency));
+        row[kColFrequency] = OffAsEmpty(frequency);
         row[kColDuplex] = DuplexText(ask("DUPLEX_SELECTION"));
         row[kColOffset] = ask("REPEATER_FREQUENCY");
         row[kColName] = IsEdgeChannel(channel) ? "------" : ask("NAME");
