@@ -167,6 +167,7 @@ class AnswerOk final : public ui::CUserPrompts {
     void SetOwner(QWidget* /*owner*/) override {}
     Answer OkCancel(const QString& /*text*/) override { return Answer::kOk; }
     Answer YesNoCancel(const QString& /*text*/) override { return Answer::kNo; }
+    Answer YesNo(const QString& /*text*/) override { return Answer::kNo; }
     void Warning(const QString& /*text*/) override { ++warnings; }
     void Information(const QString& /*text*/) override {}
     std::optional<QString> OpenFile(const QString& /*filter*/) override { return std::nullopt; }

@@ -5,7 +5,6 @@
 
 #include "app/CHelpLauncher.h"
 #include "app/CMainFrame.h"
-#include "app/CPlaceholderView.h"
 #include "app/CQL7400Doc.h"
 #include "app/CQtCloneUi.h"
 #include "app/CSetupCmdLineInfo.h"
@@ -18,6 +17,7 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
+#include "ui/CQL7400View.h"
 #include "ui/CUserPrompts.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
@@ -60,7 +60,12 @@ bool CQL7400App::InitInstance(const QStringList& arguments) {
                 });
         }
         frame_ = std::make_unique<CMainFrame>(*doc_, *this, settings);
-        frame_->SetView(ui::MakeChild<CPlaceholderView>(*doc_, frame_.get()));
+        auto* view =
+            ui::MakeChild<ui::CQL7400View>(*doc_, settings, services_.prompts, frame_.get());
+        view->SetActionLookup([frame = frame_.get()](int id) { return frame->Action(id); });
+        connect(view, &ui::CQL7400View::CommandStateChanged, frame_.get(),
+                &CMainFrame::UpdateCommandUi);
+        frame_->SetView(view);
         QApplication::restoreOverrideCursor();
     }
     if (!commandLine.fileName.isEmpty() && !doc_->OpenDocumentFile(commandLine.fileName)) {

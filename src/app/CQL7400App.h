@@ -12,7 +12,6 @@ namespace ql {
 
 class CCommandTrace;
 class CMainFrame;
-class CPlaceholderView;
 class CQL7400Doc;
 class CSerialLine;
 class CSettingsStore;

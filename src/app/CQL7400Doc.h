@@ -14,6 +14,7 @@
 #include "clone/CCloneLink.h"
 #include "clone/CloneFile.h"
 #include "model/C7400RadioData.h"
+#include "ui/CDocCommands.h"
 
 namespace ql {
 
@@ -29,7 +30,7 @@ class CUserPrompts;
 // the whole run. New, Open, Save and Save As, the save question, the recently-used files,
 // the port commands and the three clone commands are its own. Every change a user makes to
 // the data set arrives through Apply, as the command texts of one user action.
-class CQL7400Doc final : public QObject {
+class CQL7400Doc final : public QObject, public ui::CDocCommands {
     Q_OBJECT
   public:
     static constexpr unsigned kExpectedBlocks = 112;
@@ -45,14 +46,14 @@ class CQL7400Doc final : public QObject {
 
     // One user action: runs each command text in order and returns the answers; the views
     // are refreshed once afterwards.
-    std::vector<std::string> Apply(std::span<const std::string> commands);
+    std::vector<std::string> Apply(std::span<const std::string> commands) override;
     std::string Apply(std::string_view command);
     // A query for display; changes nothing and refreshes nothing.
-    [[nodiscard]] std::string Query(std::string_view command);
+    [[nodiscard]] std::string Query(std::string_view command) override;
 
     // The radio data object, for what is no command text (the channel paths of the views,
     // the command trace).
-    [[nodiscard]] C7400RadioData& RadioData() { return radio_; }
+    [[nodiscard]] C7400RadioData& RadioData() override { return radio_; }
 
     [[nodiscard]] bool IsModified();
     void SetModifiedFlag(bool modified);

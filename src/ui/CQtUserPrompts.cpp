@@ -41,6 +41,15 @@ CUserPrompts::Answer CQtUserPrompts::YesNoCancel(const QString& text) {
     return Answer::kCancel;
 }
 
+CUserPrompts::Answer CQtUserPrompts::YesNo(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, Text(sid::kAppTitle), BoxText(text),
+                    QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+}
+
 void CQtUserPrompts::Warning(const QString& text) {
     Exec(owner_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }

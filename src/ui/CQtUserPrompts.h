@@ -16,6 +16,7 @@ class CQtUserPrompts final : public CUserPrompts {
     void SetOwner(QWidget* owner) override { owner_ = owner; }
     [[nodiscard]] Answer OkCancel(const QString& text) override;
     [[nodiscard]] Answer YesNoCancel(const QString& text) override;
+    [[nodiscard]] Answer YesNo(const QString& text) override;
     void Warning(const QString& text) override;
     void Information(const QString& text) override;
     [[nodiscard]] std::optional<QString> OpenFile(const QString& filter) override;

@@ -25,6 +25,8 @@ class CUserPrompts {
     [[nodiscard]] virtual Answer OkCancel(const QString& text) = 0;
     // A Yes/No/Cancel question with the question icon.
     [[nodiscard]] virtual Answer YesNoCancel(const QString& text) = 0;
+    // A Yes/No question with the exclamation icon: kYes or kNo (also when dismissed).
+    [[nodiscard]] virtual Answer YesNo(const QString& text) = 0;
     // A message with the warning icon.
     virtual void Warning(const QString& text) = 0;
     // A message without an icon.

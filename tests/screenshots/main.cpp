@@ -9,21 +9,26 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <array>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/CAppCommands.h"
 #include "app/CMainFrame.h"
-#include "app/CPlaceholderView.h"
 #include "app/CQL7400Doc.h"
 #include "app/CQtSettingsStore.h"
 #include "clone/CComPort.h"
 #include "clone/CTonePlayer.h"
 #include "document/CInitialSetup.h"
+#include "support/FullDataSet.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CEditMemoryDlg.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
 #include "ui/CProgressDlg.h"
+#include "ui/CQL7400View.h"
 #include "ui/CQtUserPrompts.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
@@ -45,6 +50,58 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     std::cout << (saved ? "wrote " : "FAILED ") << path.toStdString() << '\n';
     widget.hide();
     return saved;
+}
+
+// A full data set with some of everything a row can show.
+void FillDataSet(ql::CQL7400Doc& doc) {
+    ql::test::FillAllMemoryChannels(doc.RadioData(), "\tTUNING_STEP_SELECTION=20k");
+    const std::vector<std::string> variety = {
+        "CH.MCH_144.2.ALL=DUPLEX_SELECTION=Dup-\tREPEATER_FREQUENCY=0.6000\t"
+        "TONE_SELECTION=TONE\tREPEATER_TONE_FREQUENCY=123.0",
+        "CH.MCH_144.3.ALL=TONE_SELECTION=TSQL\tTSQL_FREQUENCY=100.0\tSKIP=SKIP",
+        "CH.MCH_144.4.ALL=SKIP=PROGRAM_SKIP\tDUPLEX_SELECTION=Dup+",
+        "CH.MCH_144.5.FREQUENCY=435.0000",
+        "CH.MCH_144.6.APPEAR=OFF",
+        "CH.MCH_430.2.ALL=DUPLEX_SELECTION=Dup+\tREPEATER_FREQUENCY=5.0000\t"
+        "TONE_SELECTION=TONE\tREPEATER_TONE_FREQUENCY=88.5",
+        "CH.MCH_430.6.APPEAR=OFF",
+        "CH.CALL_144.NAME=CALL",
+        "HEAL"};
+    doc.Apply(variety);
+    doc.SetModifiedFlag(false);
+}
+
+// The list of each band with a full data set, with the focus, and the Edit Memory dialog of
+// a blank channel, a memory channel, an edge and the call channel.
+bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400View& view,
+                     const QDir& folder) {
+    FillDataSet(doc);
+    bool ok = true;
+    frame.show();
+    frame.activateWindow();
+    view.setFocus();
+    for (const int band : {ql::ui::cmd::kVhfMemory, ql::ui::cmd::kUhfMemory}) {
+        frame.Execute(band);
+        view.SelectChannel(3);
+        QApplication::processEvents();
+        const QString name = band == ql::ui::cmd::kVhfMemory ? QStringLiteral("list-vhf")
+                                                             : QStringLiteral("list-uhf");
+        const QString path = folder.filePath(name + QStringLiteral(".png"));
+        const bool saved = frame.grab().save(path);
+        std::cout << (saved ? "wrote " : "FAILED ") << path.toStdString() << '\n';
+        ok &= saved;
+    }
+    frame.Execute(ql::ui::cmd::kVhfMemory);
+    const std::array<std::pair<unsigned, const char*>, 4> dialogs = {{{6, "edit-memory-blank"},
+                                                                      {2, "edit-memory-channel"},
+                                                                      {100, "edit-memory-edge"},
+                                                                      {106, "edit-memory-call"}}};
+    for (const auto& [channel, name] : dialogs) {
+        ql::ui::CEditMemoryDlg dialog(doc, channel, &frame);
+        ok &= Save(dialog, folder, QString::fromLatin1(name));
+    }
+    frame.hide();
+    return ok;
 }
 
 }  // namespace
@@ -71,7 +128,8 @@ int main(int argc, char* argv[]) {
         ql::CQL7400Doc doc(settings, prompts, tones, std::make_unique<ql::CComPort>());
         NoCommands commands;
         ql::CMainFrame frame(doc, commands, settings);
-        frame.SetView(ql::ui::MakeChild<ql::CPlaceholderView>(doc, &frame));
+        auto* view = ql::ui::MakeChild<ql::ui::CQL7400View>(doc, settings, prompts, &frame);
+        frame.SetView(view);
         frame.SetCallSign(QStringLiteral("OK2AA"));
         frame.SetMessageText(ql::ui::Text(5026));
         ok &= Save(frame, folder, QStringLiteral("main-window"));
@@ -85,6 +143,8 @@ int main(int argc, char* argv[]) {
             const QString name = ql::ui::WithoutMnemonic(menuAction->text()).toLower().remove(' ');
             ok &= Save(*menu, folder, QStringLiteral("menu-") + name);
         }
+
+        ok &= SaveChannelList(doc, frame, *view, folder);
 
         ql::ui::CProgressDlg progress(&frame, ql::ui::Text(ql::ui::sid::kCloning));
         progress.SetProgress(40);

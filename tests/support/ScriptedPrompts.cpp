@@ -24,6 +24,11 @@ ui::CUserPrompts::Answer ScriptedPrompts::YesNoCancel(const QString& text) {
     return Next(Answer::kCancel);
 }
 
+ui::CUserPrompts::Answer ScriptedPrompts::YesNo(const QString& text) {
+    Shown("exclamation: " + text.toStdString());
+    return Next(Answer::kNo);
+}
+
 void ScriptedPrompts::Warning(const QString& text) {
     Shown("warning: " + text.toStdString());
 }

@@ -2,7 +2,8 @@
 
 // The application's message boxes and file dialogs answered by script: each question takes
 // the next answer given in advance, and everything shown is kept as one line of text
-// ("question: ...", "warning: ...", "information: ...", "open: ...", "save: ...").
+// ("question: ...", "exclamation: ...", "warning: ...", "information: ...", "open: ...", "save:
+// ...").
 
 #include <deque>
 #include <functional>
@@ -19,6 +20,7 @@ class ScriptedPrompts final : public ui::CUserPrompts {
     void SetOwner(QWidget* /*owner*/) override {}
     [[nodiscard]] Answer OkCancel(const QString& text) override;
     [[nodiscard]] Answer YesNoCancel(const QString& text) override;
+    [[nodiscard]] Answer YesNo(const QString& text) override;
     void Warning(const QString& text) override;
     void Information(const QString& text) override;
     [[nodiscard]] std::optional<QString> OpenFile(const QString& filter) override;

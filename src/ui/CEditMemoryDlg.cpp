@@ -1,0 +1,240 @@
+#include "ui/CEditMemoryDlg.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+#include "model/C7400RadioData.h"
+#include "ui/CDocCommands.h"
+#include "ui/QtChild.h"
+#include "ui/StringTable.h"
+
+namespace ql::ui {
+
+namespace {
+constexpr std::array<const char*, 3> kDuplexTexts = {"OFF", "-Dup", "+Dup"};
+constexpr std::array<const char*, 8> kStepTexts = {"5k",  "10k", "12.5k", "15k",
+                                                   "20k", "25k", "30k",   "50k"};
+constexpr std::array<const char*, 3> kSkipTexts = {"Off", "Memory", "Program & Memory"};
+constexpr std::array<const char*, 50> kToneTexts = {
+    "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
+    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+    "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
+    "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
+    "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
+constexpr std::array<std::string_view, 6> kEuropeanVersions = {"EUR-A", "EUR-B", "EUR-C",
+                                                               "EUR-D", "EUR-E", "EUR-F"};
+constexpr int kVhf = 0;
+
+QString FromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <std::size_t N>
+QComboBox* MakeList(const std::array<const char*, N>& entries, QWidget* parent) {
+    auto* list = MakeChild<QComboBox>(parent);
+    list->setEditable(false);
+    for (const char* entry : entries) list->addItem(QString::fromLatin1(entry));
+    return list;
+}
+
+// Selects the first entry that starts with text, in any letter case; a text that starts
+// no entry leaves the list without a selection.
+void SelectByPrefix(QComboBox& list, const std::string& text) {
+    const QString wanted = FromStd(text);
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.itemText(i).startsWith(wanted, Qt::CaseInsensitive)) {
+            list.setCurrentIndex(i);
+            return;
+        }
+    }
+    list.setCurrentIndex(-1);
+}
+
+// An unselected list reads as the empty text.
+std::string Selected(const QComboBox& list) {
+    return list.currentIndex() < 0 ? std::string() : list.currentText().toStdString();
+}
+
+// Checks one button of a group, or none (nullptr).
+void CheckOnly(std::initializer_list<QRadioButton*> group, QRadioButton* checked) {
+    for (QRadioButton* button : group) {
+        button->setAutoExclusive(false);
+        button->setChecked(button == checked);
+        button->setAutoExclusive(true);
+    }
+}
+
+QLabel* BuddyLabel(int text, QWidget* buddy, QWidget* parent) {
+    auto* label = MakeChild<QLabel>(Text(text), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+}  // namespace
+
+CEditMemoryDlg::CEditMemoryDlg(CDocCommands& doc, unsigned channel, QWidget* parent)
+    : QDialog(parent), doc_(doc), channel_(channel), prefix_(doc.RadioData().ChannelPath(channel)) {
+    setWindowTitle(Text(sid::kEditMemoryTitle));
+    BuildControls();
+    Show(
+        ReadChannelEdit([this](std::string_view command) { return doc_.Query(command); }, prefix_));
+    connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateControls);
+}
+
+void CEditMemoryDlg::BuildControls() {
+    frequency_ = MakeChild<QLineEdit>(this);
+    frequency_->setMaxLength(kFrequencyLength);
+    duplex_ = MakeList(kDuplexTexts, this);
+    offset_ = MakeChild<QLineEdit>(this);
+    offset_->setMaxLength(kOffsetLength);
+    step_ = MakeList(kStepTexts, this);
+    name_ = MakeChild<QLineEdit>(this);
+    name_->setMaxLength(kNameLength);
+
+    auto* top = MakeChild<QGridLayout>();
+    const std::array<std::pair<int, QWidget*>, 5> fields = {{{sid::kFrequencyLabel, frequency_},
+                                                             {sid::kDuplexLabel, duplex_},
+                                                             {sid::kOffsetLabel, offset_},
+                                                             {sid::kStepLabel, step_},
+                                                             {sid::kNameLabel, name_}}};
+    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+        const auto& [text, control] = fields.at(static_cast<std::size_t>(i));
+        top->addWidget(BuddyLabel(text, control, this), 0, i);
+        top->addWidget(control, 1, i);
+    }
+
+    auto* toneGroup = MakeChild<QGroupBox>(Text(sid::kToneGroup), this);
+    toneOff_ = MakeChild<QRadioButton>(Text(sid::kToneOff), toneGroup);
+    tone_ = MakeChild<QRadioButton>(Text(sid::kToneTone), toneGroup);
+    tsql_ = MakeChild<QRadioButton>(Text(sid::kToneTsql), toneGroup);
+    repeaterTone_ = MakeList(kToneTexts, toneGroup);
+    repeaterTone_->setAccessibleDescription(Text(sid::kRepeaterToneList));
+    squelchTone_ = MakeList(kToneTexts, toneGroup);
+    squelchTone_->setAccessibleDescription(Text(sid::kSquelchToneList));
+    auto* toneLayout = MakeChild<QGridLayout>(toneGroup);
+    toneLayout->addWidget(toneOff_, 0, 0);
+    toneLayout->addWidget(tone_, 1, 0);
+    toneLayout->addWidget(repeaterTone_, 1, 1);
+    toneLayout->addWidget(tsql_, 2, 0);
+    toneLayout->addWidget(squelchTone_, 2, 1);
+
+    auto* modeGroup = MakeChild<QGroupBox>(Text(sid::kModeGroup), this);
+    fm_ = MakeChild<QRadioButton>(Text(sid::kModeFm), modeGroup);
+    am_ = MakeChild<QRadioButton>(Text(sid::kModeAm), modeGroup);
+    narrowFm_ = MakeChild<QRadioButton>(Text(sid::kModeNarrowFm), modeGroup);
+    wideFm_ = MakeChild<QRadioButton>(Text(sid::kModeWideFm), modeGroup);
+    wideFm_->hide();
+    auto* modeLayout = MakeChild<QVBoxLayout>(modeGroup);
+    for (QRadioButton* button : {fm_, am_, narrowFm_, wideFm_}) modeLayout->addWidget(button);
+    modeLayout->addStretch();
+
+    auto* skipGroup = MakeChild<QGroupBox>(Text(sid::kSkipGroup), this);
+    skip_ = MakeList(kSkipTexts, skipGroup);
+    auto* skipLayout = MakeChild<QVBoxLayout>(skipGroup);
+    skipLayout->addWidget(skip_);
+    skipLayout->addStretch();
+
+    auto* cancel = MakeChild<QPushButton>(Text(sid::kCancel), this);
+    auto* ok = MakeChild<QPushButton>(Text(sid::kOk), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CEditMemoryDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CEditMemoryDlg::reject);
+    auto* buttons = MakeChild<QVBoxLayout>();
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* bottom = MakeChild<QHBoxLayout>();
+    bottom->addWidget(toneGroup);
+    bottom->addWidget(modeGroup);
+    bottom->addWidget(skipGroup);
+    bottom->addLayout(buttons);
+
+    auto* layout = MakeChild<QVBoxLayout>(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* previous = frequency_;
+    for (QWidget* next : std::initializer_list<QWidget*>{duplex_, offset_, step_, name_, toneOff_,
+                                                         tone_, repeaterTone_, tsql_, squelchTone_,
+                                                         fm_, am_, narrowFm_, skip_, cancel, ok}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void CEditMemoryDlg::Show(const ChannelEdit& edit) {
+    frequency_->setText(FromStd(edit.frequency));
+    offset_->setText(FromStd(edit.offset));
+    SelectByPrefix(*duplex_, edit.duplex);
+    SelectByPrefix(*repeaterTone_, edit.repeaterTone);
+    SelectByPrefix(*squelchTone_, edit.squelchTone);
+    SelectByPrefix(*step_, edit.tuningStep);
+    name_->setText(FromStd(edit.name));
+    QRadioButton* tone = nullptr;
+    if (edit.toneMode == ToneMode::kOff) tone = toneOff_;
+    if (edit.toneMode == ToneMode::kTone) tone = tone_;
+    if (edit.toneMode == ToneMode::kTsql) tone = tsql_;
+    CheckOnly({toneOff_, tone_, tsql_}, tone);
+    QRadioButton* mode = fm_;
+    if (edit.mode == ChannelMode::kAm) mode = am_;
+    if (edit.mode == ChannelMode::kNarrowFm) mode = narrowFm_;
+    if (edit.mode == ChannelMode::kWideFm) mode = wideFm_;
+    CheckOnly({fm_, am_, narrowFm_, wideFm_}, mode);
+    SelectByPrefix(*skip_, edit.skip);
+    UpdateControls();
+}
+
+ChannelEdit CEditMemoryDlg::Values() const {
+    ChannelEdit edit;
+    edit.frequency = frequency_->text().toStdString();
+    edit.offset = offset_->text().toStdString();
+    edit.duplex = Selected(*duplex_);
+    edit.repeaterTone = Selected(*repeaterTone_);
+    edit.squelchTone = Selected(*squelchTone_);
+    edit.tuningStep = Selected(*step_);
+    edit.name = name_->text().toStdString();
+    edit.toneMode = toneOff_->isChecked() ? ToneMode::kOff
+                    : tone_->isChecked()  ? ToneMode::kTone
+                    : tsql_->isChecked()  ? ToneMode::kTsql
+                                          : ToneMode::kNone;
+    edit.mode = am_->isChecked()         ? ChannelMode::kAm
+                : wideFm_->isChecked()   ? ChannelMode::kWideFm
+                : narrowFm_->isChecked() ? ChannelMode::kNarrowFm
+                                         : ChannelMode::kFm;
+    edit.skip = Selected(*skip_);
+    return edit;
+}
+
+void CEditMemoryDlg::UpdateControls() {
+    const bool used = !IsBlankFrequency(frequency_->text().toStdString());
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{offset_, duplex_, step_, repeaterTone_, squelchTone_,
+                                         toneOff_, tone_, tsql_, fm_, am_, narrowFm_, wideFm_}) {
+        control->setEnabled(used);
+    }
+    skip_->setEnabled(used && channel_ < kFirstEdgeChannel);
+    name_->setEnabled(used && !IsEdgeChannel(channel_));
+
+    const std::string version = doc_.Query("MODEL.COUNTRY");
+    const bool european = std::find(kEuropeanVersions.begin(), kEuropeanVersions.end(), version) !=
+                          kEuropeanVersions.end();
+    narrowFm_->setVisible(european && doc_.RadioData().CurrentBand() == kVhf);
+}
+
+void CEditMemoryDlg::accept() {
+    const std::vector<std::string> commands = ChannelEditCommands(Values(), prefix_);
+    (void)doc_.Apply(commands);
+    QDialog::accept();
+}
+
+}  // namespace ql::ui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "ui/ChannelEdit.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace ql::ui {
+
+class CDocCommands;
+
+// "Edit Memory ch": every property of one channel of the band on screen. It reads the
+// channel with queries when it is made and, on OK, writes every property back with
+// assignments as one change, "APPEAR" and "HEAL" last. Cancel sends nothing.
+class CEditMemoryDlg final : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kFrequencyLength = 11;
+    static constexpr int kOffsetLength = 9;
+    static constexpr int kNameLength = 8;
+
+    CEditMemoryDlg(CDocCommands& doc, unsigned channel, QWidget* parent);
+
+    void accept() override;
+
+    // The controls' texts and button states as they stand.
+    [[nodiscard]] ChannelEdit Values() const;
+
+  private:
+    void BuildControls();
+    void Show(const ChannelEdit& edit);
+    // Enables the controls that a channel with this frequency and number may change, and
+    // shows "NarrowFM" on the European versions in the VHF list only.
+    void UpdateControls();
+
+    CDocCommands& doc_;
+    unsigned channel_;
+    std::string prefix_;
+
+    QLineEdit* frequency_ = nullptr;
+    QComboBox* duplex_ = nullptr;
+    QLineEdit* offset_ = nullptr;
+    QComboBox* step_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QRadioButton* toneOff_ = nullptr;
+    QRadioButton* tone_ = nullptr;
+    QRadioButton* tsql_ = nullptr;
+    QComboBox* repeaterTone_ = nullptr;
+    QComboBox* squelchTone_ = nullptr;
+    QRadioButton* fm_ = nullptr;
+    QRadioButton* am_ = nullptr;
+    QRadioButton* narrowFm_ = nullptr;
+    QRadioButton* wideFm_ = nullptr;
+    QComboBox* skip_ = nullptr;
+};
+
+}  // namespace ql::ui

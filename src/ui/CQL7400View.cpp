@@ -1,0 +1,392 @@
+#include "ui/CQL7400View.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "model/C7400RadioData.h"
+#include "model/CSettingsStore.h"
+#include "ui/CChannelListModel.h"
+#include "ui/CChannelRowDelegate.h"
+#include "ui/CDocCommands.h"
+#include "ui/CEditMemoryDlg.h"
+#include "ui/CUserPrompts.h"
+#include "ui/CWaitCursor.h"
+#include "ui/QtChild.h"
+#include "ui/StringTable.h"
+
+namespace ql::ui {
+
+namespace {
+constexpr int kVhf = 0;
+constexpr int kUhf = 1;
+constexpr std::string_view kWidthSection = "Column";
+
+constexpr std::array<int, kColumnCount> kDefaultWidths = {75, 70, 40, 70, 50, 50,
+                                                          50, 50, 50, 50, 50, 3000};
+
+// The context menu: the Edit menu's entries.
+constexpr std::array<int, 8> kContextEntries = {
+    cmd::kEditMemory, 0, cmd::kCopy, cmd::kPaste, 0, cmd::kClear, cmd::kDelete, cmd::kInsert};
+
+std::string WidthKey(int column) {
+    return "Width" + std::to_string(column);
+}
+
+bool IsPlainKey(const QKeyEvent& key, std::initializer_list<int> keys) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return modifiers == Qt::NoModifier &&
+           std::find(keys.begin(), keys.end(), key.key()) != keys.end();
+}
+
+bool IsMenuKey(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier) ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+// While the view applies a change of its own, a refresh of everything that the change
+// asks for is left to the view, which refreshes what the change touched.
+class CApplying {
+  public:
+    explicit CApplying(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~CApplying() { flag_ = was_; }
+    CApplying(const CApplying&) = delete;
+    CApplying& operator=(const CApplying&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+}  // namespace
+
+CQL7400View::CQL7400View(CDocCommands& doc, CSettingsStore& settings, CUserPrompts& prompts,
+                         QWidget* parent)
+    : QTableView(parent), doc_(doc), settings_(settings), prompts_(prompts) {
+    setAccessibleName(Text(sid::kChannelList));
+    model_ = MakeChild<CChannelListModel>(doc_, this);
+    setModel(model_);
+    setItemDelegate(MakeChild<CChannelRowDelegate>(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    QHeaderView* columns = horizontalHeader();
+    columns->setMinimumSectionSize(kMinimumWidth);
+    columns->setStretchLastSection(false);
+    columns->setHighlightSections(false);
+    columns->setSectionsClickable(false);
+    for (int column = 0; column < kColumnCount; ++column) {
+        columns->resizeSection(column, StoredWidth(settings_, column));
+    }
+
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { EditMemory(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CQL7400View::CommandStateChanged);
+
+    doc_.RadioData().SetCurrentBand(kVhf);
+    SelectChannel(1);
+    RefreshAll();
+    setFocus();
+}
+
+CQL7400View::~CQL7400View() {
+    for (int column = 0; column < kColumnCount; ++column) {
+        settings_.SetInt(kWidthSection, WidthKey(column), horizontalHeader()->sectionSize(column));
+    }
+}
+
+int CQL7400View::DefaultWidth(int column) {
+    if (column < 0 || column >= kColumnCount) return kMinimumWidth;
+    return kDefaultWidths.at(static_cast<std::size_t>(column));
+}
+
+int CQL7400View::StoredWidth(CSettingsStore& settings, int column) {
+    int width = settings.GetInt(kWidthSection, WidthKey(column), 0);
+    if (width == 0) width = DefaultWidth(column);
+    return std::clamp(width, kMinimumWidth, kMaximumWidth);
+}
+
+std::string CQL7400View::Prefix(unsigned channel) const {
+    return doc_.RadioData().ChannelPath(channel);
+}
+
+unsigned CQL7400View::CurrentChannel() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty()) return 1;
+    int first = rows.first().row();
+    for (const QModelIndex& index : rows) first = std::min(first, index.row());
+    return static_cast<unsigned>(first) + 1;
+}
+
+void CQL7400View::SelectChannel(unsigned channel) {
+    if (channel < 1 || channel > kChannelCount) return;
+    const QModelIndex index = model_->index(static_cast<int>(channel) - 1, kColLabel);
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void CQL7400View::RefreshAll() {
+    const CWaitCursor busy;
+    model_->RefreshAll();
+}
+
+void CQL7400View::RefreshChannel(unsigned channel) {
+    model_->RefreshChannel(channel);
+}
+
+void CQL7400View::Refresh() {
+    if (applying_) return;
+    RefreshAll();
+    Q_EMIT CommandStateChanged();
+}
+
+void CQL7400View::SetBand(int band) {
+    doc_.RadioData().SetCurrentBand(band);
+    RefreshAll();
+    Q_EMIT CommandStateChanged();
+}
+
+std::string CQL7400View::Check(const char* verb) {
+    return doc_.Query(Prefix(CurrentChannel()) + verb + ".CHECK");
+}
+
+void CQL7400View::Send(const char* verb) {
+    const std::string command = Prefix(CurrentChannel()) + verb;
+    const CApplying applying(applying_);
+    (void)doc_.Apply(std::span<const std::string>(&command, 1));
+}
+
+bool CQL7400View::IsEnabled(int command) {
+    switch (command) {
+        case cmd::kEditMemory:
+        case cmd::kVhfMemory:
+        case cmd::kUhfMemory:
+            return true;
+        case cmd::kCopy:
+            return Check("COPY") == "OK";
+        case cmd::kClear:
+            return Check("CLEAR") == "OK";
+        case cmd::kPaste:
+            return Check("PASTE") != "NG";
+        case cmd::kDelete:
+            return Check("DELETE") != "NG";
+        case cmd::kInsert:
+            return Check("INSERT") != "NG";
+        default:
+            return false;
+    }
+}
+
+bool CQL7400View::IsChecked(int command) {
+    const int band = doc_.RadioData().CurrentBand();
+    return (command == cmd::kVhfMemory && band == kVhf) ||
+           (command == cmd::kUhfMemory && band == kUhf);
+}
+
+void CQL7400View::Execute(int command) {
+    switch (command) {
+        case cmd::kVhfMemory:
+            SetBand(kVhf);
+            break;
+        case cmd::kUhfMemory:
+            SetBand(kUhf);
+            break;
+        case cmd::kEditMemory:
+            EditMemory();
+            break;
+        case cmd::kCopy:
+            Send("COPY");
+            Q_EMIT CommandStateChanged();
+            break;
+        case cmd::kPaste:
+            Paste();
+            break;
+        case cmd::kClear:
+            Clear();
+            break;
+        case cmd::kDelete:
+            Delete();
+            break;
+        case cmd::kInsert:
+            Insert();
+            break;
+        default:
+            break;
+    }
+}
+
+void CQL7400View::Paste() {
+    const std::string check = Check("PASTE");
+    if (check != "OK" && check != "NG") {
+        if (prompts_.YesNo(Text(sid::kOverwriteHere)) != CUserPrompts::Answer::kYes) return;
+    }
+    const unsigned channel = CurrentChannel();
+    Send("PASTE");
+    RefreshChannel(channel);
+    Q_EMIT CommandStateChanged();
+}
+
+void CQL7400View::Clear() {
+    const unsigned channel = CurrentChannel();
+    Send("CLEAR");
+    RefreshChannel(channel);
+    Q_EMIT CommandStateChanged();
+}
+
+void CQL7400View::Delete() {
+    const unsigned channel = CurrentChannel();
+    {
+        const CWaitCursor busy;
+        Send("DELETE");
+        RefreshChannel(channel);
+    }
+    RefreshAll();
+    Q_EMIT CommandStateChanged();
+}
+
+void CQL7400View::Insert() {
+    if (Check("INSERT") != "OK") {
+        prompts_.Information(Text(sid::kCannotInsert));
+        return;
+    }
+    const unsigned channel = CurrentChannel();
+    {
+        const CWaitCursor busy;
+        Send("INSERT");
+        RefreshChannel(channel);
+    }
+    RefreshAll();
+    Q_EMIT CommandStateChanged();
+}
+
+bool CQL7400View::EditMemory() {
+    const unsigned channel = CurrentChannel();
+    bool accepted = false;
+    {
+        const CApplying applying(applying_);
+        CEditMemoryDlg dialog(doc_, channel, this);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (accepted) {
+        RefreshChannel(channel);
+        Q_EMIT CommandStateChanged();
+    }
+    return accepted;
+}
+
+bool CQL7400View::event(QEvent* event) {
+    // Enter and Delete belong to the list while it has the focus: Enter edits the row and
+    // Delete clears it, whatever the menu entries' state.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsPlainKey(*key, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete})) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
+void CQL7400View::keyPressEvent(QKeyEvent* event) {
+    if (IsPlainKey(*event, {Qt::Key_Return, Qt::Key_Enter})) {
+        EditMemory();
+        event->accept();
+        return;
+    }
+    if (IsPlainKey(*event, {Qt::Key_Delete})) {
+        Clear();
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    if (IsMenuKey(*event)) {
+        const QRect bar = RowBar(static_cast<int>(CurrentChannel()) - 1);
+        ShowContextMenu(viewport()->mapToGlobal(bar.isValid() ? bar.bottomLeft() : QPoint()));
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void CQL7400View::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        ShowContextMenu(event->globalPos());
+    } else {
+        const QRect bar = RowBar(static_cast<int>(CurrentChannel()) - 1);
+        ShowContextMenu(viewport()->mapToGlobal(bar.isValid() ? bar.bottomLeft() : QPoint()));
+    }
+    event->accept();
+}
+
+void CQL7400View::ShowContextMenu(const QPoint& globalPos) {
+    QMenu menu(this);
+    menu.setAccessibleName(TextPart(cmd::kEditMemory, 1));
+    Q_EMIT CommandStateChanged();
+    for (const int id : kContextEntries) {
+        if (id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = lookup_ ? lookup_(id) : nullptr;
+        if (action == nullptr) {
+            action = MakeChild<QAction>(
+                QString::fromUtf8(MenuText(id).data(), static_cast<qsizetype>(MenuText(id).size())),
+                &menu);
+            action->setEnabled(IsEnabled(id));
+            connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
+        }
+        menu.addAction(action);
+    }
+    menu.exec(globalPos);
+}
+
+void CQL7400View::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void CQL7400View::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+QRect CQL7400View::RowBar(int row) const {
+    if (row < 0 || row >= model_->rowCount()) return {};
+    const int top = rowViewportPosition(row);
+    const int left = columnViewportPosition(0);
+    const QHeaderView* columns = horizontalHeader();
+    const int right =
+        std::max(columnViewportPosition(kColumnCount - 1) + columns->sectionSize(kColumnCount - 1),
+                 viewport()->width());
+    return {QPoint(left, top), QPoint(right - 1, top + rowHeight(row) - 1)};
+}
+
+void CQL7400View::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (!hasFocus()) return;
+    // The selection bar reaches the right edge of a list wider than its columns.
+    const int end = columnViewportPosition(kColumnCount - 1) +
+                    horizontalHeader()->sectionSize(kColumnCount - 1);
+    if (end >= viewport()->width()) return;
+    QPainter painter(viewport());
+    for (const QModelIndex& selected : selectionModel()->selectedRows()) {
+        const QRect bar = RowBar(selected.row());
+        painter.fillRect(QRect(QPoint(end, bar.top()), bar.bottomRight()),
+                         palette().brush(QPalette::Highlight));
+    }
+}
+
+}  // namespace ql::ui
