@@ -1,6 +1,8 @@
 #include "app/CPlaceholderView.h"
 
+#include "app/CDocRadioCommands.h"
 #include "app/CQL7400Doc.h"
+#include "ui/SettingsDialogs.h"
 #include "ui/StringTable.h"
 
 namespace ql {
@@ -17,7 +19,8 @@ CPlaceholderView::CPlaceholderView(CQL7400Doc& doc, QWidget* parent) : QWidget(p
 }
 
 bool CPlaceholderView::IsEnabled(int command) {
-    return command == ui::cmd::kVhfMemory || command == ui::cmd::kUhfMemory;
+    return command == ui::cmd::kVhfMemory || command == ui::cmd::kUhfMemory ||
+           command == ui::cmd::kCommonSetting || command == ui::cmd::kDtmfAutoDial;
 }
 
 bool CPlaceholderView::IsChecked(int command) {
@@ -27,6 +30,12 @@ bool CPlaceholderView::IsChecked(int command) {
 }
 
 void CPlaceholderView::Execute(int command) {
+    if (command == ui::cmd::kCommonSetting || command == ui::cmd::kDtmfAutoDial) {
+        CDocRadioCommands radio(doc_);
+        if (command == ui::cmd::kCommonSetting) ui::RunCommonSettingSheet(radio, window());
+        if (command == ui::cmd::kDtmfAutoDial) ui::RunDtmfAutodial(radio, window());
+        return;
+    }
     if (command != ui::cmd::kVhfMemory && command != ui::cmd::kUhfMemory) return;
     doc_.RadioData().SetCurrentBand(command == ui::cmd::kVhfMemory ? kVhf : kUhf);
     Refresh();

@@ -9,7 +9,8 @@ namespace ql {
 class CQL7400Doc;
 
 // The client area until the channel list arrives: an empty pane that already switches the
-// band of the lists (VHF or UHF) and leaves the channel commands disabled.
+// band of the lists (VHF or UHF), opens the settings dialogs and leaves the channel
+// commands disabled.
 class CPlaceholderView final : public QWidget, public CViewCommands {
     Q_OBJECT
   public:
