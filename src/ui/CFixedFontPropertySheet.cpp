@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -31,6 +32,7 @@ CFixedFontPropertySheet::CFixedFontPropertySheet(const QString& caption, QWidget
 
     tabs_ = MakeChild<QTabWidget>(this);
     tabs_->setAccessibleName(caption);
+    tabs_->tabBar()->setAccessibleName(caption);
     buttons_ = MakeChild<QDialogButtonBox>(this);
     QPushButton* ok = buttons_->addButton(Text(sid::kOk), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);

@@ -111,6 +111,9 @@ CPropertyPageC31::CPropertyPageC31(CRadioCommands& radio) : CPropertyPage(radio,
     layout->addWidget(uhf_.frame, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1);
+    // Labelled from the start, so that the sheet is laid out for its texts; each
+    // activation sets them again.
+    SetLabels();
 }
 
 CPropertyPageC31::Row CPropertyPageC31::MakeRow(QWidget* parent) {

@@ -94,6 +94,9 @@ CPropertyPageC32::CPropertyPageC32(CRadioCommands& radio)
     auto* layout = MakeChild<QVBoxLayout>(this);
     layout->addWidget(frame_);
     layout->addStretch(1);
+    // Labelled from the start, so that the sheet is laid out for its texts; each
+    // activation sets them again.
+    SetLabels();
 }
 
 CPropertyPageC32::SliderRow CPropertyPageC32::MakeSliderRow() {

@@ -82,6 +82,9 @@ CPropertyPageC33::CPropertyPageC33(CRadioCommands& radio)
     auto* layout = MakeChild<QVBoxLayout>(this);
     layout->addLayout(frames);
     layout->addStretch(1);
+    // Labelled from the start, so that the sheet is laid out for its texts; each
+    // activation sets them again.
+    SetLabels();
 }
 
 CPropertyPageC33::Row CPropertyPageC33::MakeRow(QWidget* parent) {
