@@ -62,12 +62,13 @@ constexpr std::array kKeyLabels = {sid::kF1Key, sid::kF2Key, sid::kUpKey, sid::k
 CPropertyPageC33::CPropertyPageC33(CRadioCommands& radio)
     : CPropertyPage(radio, sid::kMicOptionPage) {
     functionsFrame_ = MakeChild<QGroupBox>(this);
+    for (Row& key : keys_) key = MakeRow(functionsFrame_);
     auto* functions = MakeChild<QGridLayout>(functionsFrame_);
     for (std::size_t i = 0; i < keys_.size(); ++i) {
-        keys_[i] = MakeRow(functionsFrame_);
         functions->addWidget(keys_[i].label, static_cast<int>(i), 0);
         functions->addWidget(keys_[i].list, static_cast<int>(i), 1);
     }
+    functions->setColumnStretch(1, 1);
 
     optionFrame_ = MakeChild<QGroupBox>(this);
     auto* option = MakeChild<QGridLayout>(optionFrame_);

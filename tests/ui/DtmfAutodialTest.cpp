@@ -10,6 +10,7 @@
 
 #include "ui/CDtmfAutodialDlg.h"
 #include "ui/CDtmfListBox.h"
+#include "ui/CRadioCommands.h"
 #include "ui/SettingsFixture.h"
 
 namespace ql::test {
@@ -165,6 +166,36 @@ TEST_F(DtmfAutodialTest, EnterInTheCodeBoxIsOk) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(Take().size(), 16U);
     EXPECT_EQ(Model("DTMF.1"), "0F");
+}
+
+// Answers that the model never gives, from a radio data stand-in: a code longer than the
+// dialog keeps, and a transmitted memory past DD.
+class OddAnswers final : public ui::CRadioCommands {
+  public:
+    std::string Query(std::string_view command) override {
+        if (command == "DTMF.4") return "0123456789ABCDEF0123";
+        if (command == "COMMON.DTMF_CH_NO") return "E";
+        if (command == "COMMON.DTMF_SPEED") return "150ms";
+        return "";
+    }
+    void Apply(std::span<const std::string> commands) override {
+        applied.assign(commands.begin(), commands.end());
+    }
+    std::vector<std::string> applied;
+};
+
+TEST(DtmfAutodialAnswers, AnswersOutsideTheDialogsRangeStayInsideIt) {
+    OddAnswers radio;
+    ui::CDtmfAutodialDlg dialog(radio, nullptr);
+    EXPECT_EQ(dialog.MemoryList()->item(4)->text(), "D4  0123456789ABCDEF") << "cut to 16";
+    EXPECT_EQ(dialog.ChannelSelection()->currentText(), "D0") << "no memory E: the first";
+    EXPECT_EQ(dialog.MemoryList()->currentRow(), 0);
+    EXPECT_EQ(dialog.Speed()->currentIndex(), -1) << "no such speed: nothing selected";
+    dialog.accept();
+    ASSERT_EQ(radio.applied.size(), 16U);
+    EXPECT_EQ(radio.applied[4], "DTMF.4=0123456789ABCDEF");
+    EXPECT_EQ(radio.applied[14], "COMMON.DTMF_CH_NO=0");
+    EXPECT_EQ(radio.applied[15], "COMMON.DTMF_SPEED=");
 }
 
 }  // namespace
