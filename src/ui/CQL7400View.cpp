@@ -18,6 +18,7 @@
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
 #include "ui/QtChild.h"
+#include "ui/SettingsDialogs.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
@@ -175,6 +176,8 @@ bool CQL7400View::IsEnabled(int command) {
         case cmd::kEditMemory:
         case cmd::kVhfMemory:
         case cmd::kUhfMemory:
+        case cmd::kCommonSetting:
+        case cmd::kDtmfAutoDial:
             return true;
         case cmd::kCopy:
             return Check("COPY") == "OK";
@@ -207,6 +210,12 @@ void CQL7400View::Execute(int command) {
             break;
         case cmd::kEditMemory:
             EditMemory();
+            break;
+        case cmd::kCommonSetting:
+            RunCommonSettingSheet(doc_, window());
+            break;
+        case cmd::kDtmfAutoDial:
+            RunDtmfAutodial(doc_, window());
             break;
         case cmd::kCopy:
             Send("COPY");

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "clone/CloneStrings.h"
+#include "ui/SettingsStrings.h"
 
 namespace ql::ui {
 
@@ -14,8 +15,8 @@ namespace {
 
 using Entry = std::pair<int, std::string_view>;
 
-// The string table. Cloning's own texts live with the clone operations and are looked up
-// there, so each text is held once.
+// The string table. Cloning's own texts live with the clone operations and the settings
+// dialogs' texts beside those dialogs; both are looked up there, so each text is held once.
 constexpr std::array kStrings = std::to_array<Entry>({
     {sid::kNotesEntry, "&Notes..."},
     {sid::kNotesHeading, "Notes"},
@@ -194,7 +195,9 @@ QString ToQString(std::string_view text) {
 
 std::string_view RawText(int id) {
     const std::string_view own = Find(kStrings, id);
-    return own.empty() ? CloneText(id) : own;
+    if (!own.empty()) return own;
+    const std::string_view settings = SettingsText(id);
+    return settings.empty() ? CloneText(id) : settings;
 }
 
 QString Text(int id) {

@@ -62,26 +62,26 @@ inline constexpr int kCloningMenu = 63004;
 // Texts of the channel list and the Edit Memory dialog.
 inline constexpr int kCannotInsert = 5057;
 inline constexpr int kOverwriteHere = 5059;
-inline constexpr int kColumnHeaders = 62100;  // one per column, 62100 to 62111
-inline constexpr int kChannelList = 62112;
-inline constexpr int kEditMemoryTitle = 62120;
-inline constexpr int kFrequencyLabel = 62121;
-inline constexpr int kDuplexLabel = 62122;
-inline constexpr int kOffsetLabel = 62123;
-inline constexpr int kStepLabel = 62124;
-inline constexpr int kNameLabel = 62125;
-inline constexpr int kToneGroup = 62126;
-inline constexpr int kToneOff = 62127;
-inline constexpr int kToneTone = 62128;
-inline constexpr int kToneTsql = 62129;
-inline constexpr int kModeGroup = 62130;
-inline constexpr int kModeFm = 62131;
-inline constexpr int kModeAm = 62132;
-inline constexpr int kModeNarrowFm = 62133;
-inline constexpr int kModeWideFm = 62134;
-inline constexpr int kSkipGroup = 62135;
-inline constexpr int kRepeaterToneList = 62136;
-inline constexpr int kSquelchToneList = 62137;
+inline constexpr int kColumnHeaders = 63100;  // one per column, 63100 to 63111
+inline constexpr int kChannelList = 63112;
+inline constexpr int kEditMemoryTitle = 63120;
+inline constexpr int kFrequencyLabel = 63121;
+inline constexpr int kDuplexLabel = 63122;
+inline constexpr int kOffsetLabel = 63123;
+inline constexpr int kStepLabel = 63124;
+inline constexpr int kNameLabel = 63125;
+inline constexpr int kToneGroup = 63126;
+inline constexpr int kToneOff = 63127;
+inline constexpr int kToneTone = 63128;
+inline constexpr int kToneTsql = 63129;
+inline constexpr int kModeGroup = 63130;
+inline constexpr int kModeFm = 63131;
+inline constexpr int kModeAm = 63132;
+inline constexpr int kModeNarrowFm = 63133;
+inline constexpr int kModeWideFm = 63134;
+inline constexpr int kSkipGroup = 63135;
+inline constexpr int kRepeaterToneList = 63136;
+inline constexpr int kSquelchToneList = 63137;
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.

@@ -4,10 +4,12 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <array>
 #include <iostream>
@@ -23,14 +25,20 @@
 #include "document/CInitialSetup.h"
 #include "support/FullDataSet.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CDtmfAutodialDlg.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/CFixedFontPropertySheet.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
 #include "ui/CProgressDlg.h"
+#include "ui/CPropertyPageC31.h"
+#include "ui/CPropertyPageC32.h"
+#include "ui/CPropertyPageC33.h"
 #include "ui/CQL7400View.h"
 #include "ui/CQtUserPrompts.h"
 #include "ui/QtChild.h"
+#include "ui/SettingsStrings.h"
 #include "ui/StringTable.h"
 
 namespace {
@@ -160,6 +168,31 @@ int main(int argc, char* argv[]) {
         ql::CInitialSetup setup(doc.Link(), settings, doc.CloneUi());
         ql::ui::CInitialSetupDlg initial(setup, nullptr);
         ok &= Save(initial, folder, QStringLiteral("initial-setup"));
+
+        // The settings sheet, each page and each display-type picture, and the DTMF dialog.
+        ql::ui::CRadioCommands& radio = doc;
+        doc.Apply(std::vector<std::string>{
+            "DTMF.0=0123456789ABCDEF", "DTMF.3=5551234", "DTMF.10=*21#", "COMMON.DTMF_CH_NO=3",
+            "COMMON.OPENING_TEXT=OK2AA", "COMMON.CLONE_COMMENT=Shack"});
+        {
+            ql::ui::CFixedFontPropertySheet sheet(ql::ui::Text(ql::ui::sid::kSettingCaption),
+                                                  &frame);
+            sheet.AddPage(std::make_unique<ql::ui::CPropertyPageC31>(radio));
+            sheet.AddPage(std::make_unique<ql::ui::CPropertyPageC32>(radio));
+            sheet.AddPage(std::make_unique<ql::ui::CPropertyPageC33>(radio));
+            ok &= Save(sheet, folder, QStringLiteral("setting-common"));
+            sheet.Tabs()->setCurrentIndex(1);
+            ok &= Save(sheet, folder, QStringLiteral("setting-display"));
+            auto* type = sheet.Tabs()->widget(1)->findChild<QComboBox*>();
+            for (int i = 0; i < type->count(); ++i) {
+                type->setCurrentIndex(i);
+                ok &= Save(sheet, folder, QStringLiteral("setting-display-type-%1").arg(i + 1));
+            }
+            sheet.Tabs()->setCurrentIndex(2);
+            ok &= Save(sheet, folder, QStringLiteral("setting-mic-option"));
+        }
+        ql::ui::CDtmfAutodialDlg dtmf(radio, &frame);
+        ok &= Save(dtmf, folder, QStringLiteral("dtmf-autodial"));
 
         QMessageBox box(QMessageBox::Warning, ql::ui::Text(ql::ui::sid::kAppTitle),
                         ql::ui::Text(5061).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
