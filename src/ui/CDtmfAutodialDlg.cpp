@@ -17,7 +17,6 @@
 #include "ui/CRadioCommands.h"
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
-#include "ui/SettingsStrings.h"
 #include "ui/StringTable.h"
 #include "ui/TextMap.h"
 

@@ -9,7 +9,6 @@
 
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
-#include "ui/SettingsStrings.h"
 #include "ui/StringTable.h"
 #include "ui/TextMap.h"
 

@@ -7,7 +7,6 @@
 #include "ui/CPropertyPageC31.h"
 #include "ui/CPropertyPageC32.h"
 #include "ui/CPropertyPageC33.h"
-#include "ui/SettingsStrings.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include "clone/CloneStrings.h"
-#include "ui/SettingsStrings.h"
 
 namespace ql::ui {
 
@@ -15,8 +14,8 @@ namespace {
 
 using Entry = std::pair<int, std::string_view>;
 
-// The string table. Cloning's own texts live with the clone operations and the settings
-// dialogs' texts beside those dialogs; both are looked up there, so each text is held once.
+// The string table. Cloning's own texts live with the clone operations (the command-line
+// tool shows them too) and are looked up there, so each text is held once.
 constexpr std::array kStrings = std::to_array<Entry>({
     {sid::kNotesEntry, "&Notes..."},
     {sid::kNotesHeading, "Notes"},
@@ -146,6 +145,50 @@ constexpr std::array kStrings = std::to_array<Entry>({
     {sid::kSkipGroup, "Skip"},
     {sid::kRepeaterToneList, "Repeater tone frequency"},
     {sid::kSquelchToneList, "Tone squelch frequency"},
+    // The settings sheet and the DTMF Autodial dialog.
+    {sid::kSettingCaption, "Setting"},
+    {sid::kCommonPage, " Common "},
+    {sid::kDisplayPage, " Display "},
+    {sid::kMicOptionPage, " MIC Option "},
+    {sid::kOperationBeep, "Operation Beep"},
+    {sid::kRfAttenuator, "RF Attenuator"},
+    {sid::kMemoryName, "Memory Name"},
+    {sid::kSubBandBeep, "Sub Band Beep"},
+    {sid::kSubBandMute, "Sub Band Mute"},
+    {sid::kCoolingFan, "Cooling Fan"},
+    {sid::kTxTot, "Tx T.O.T"},
+    {sid::kAutoRepeater, "Auto Repeater"},
+    {sid::kAutoPowerOff, "Auto Power-Off"},
+    {sid::kSquelchDelay, "Squelch Delay"},
+    {sid::kPacketBps, "Packet BPS"},
+    {sid::kVhfFrame, "VHF"},
+    {sid::kUhfFrame, "UHF"},
+    {sid::kScanResume, "Scan Resume"},
+    {sid::kRfPower, "RF Power"},
+    {sid::kPowerLow, "Low"},
+    {sid::kPowerMidLo, "Mid-Lo"},
+    {sid::kPowerMidHi, "Mid-Hi"},
+    {sid::kPowerHigh, "High"},
+    {sid::kContrastControl, "Contrast Control"},
+    {sid::kBrightControl, "Bright Control"},
+    {sid::kDisplayType, "Display Type"},
+    {sid::kOpeningTitle, "Opening Title"},
+    {sid::kCommentLabel, "Comment"},
+    {sid::kSliderLeftEnd, "0%"},
+    {sid::kSliderRightEnd, "100%"},
+    {sid::kDisplayPicture, "Display type picture"},
+    {sid::kMicFunctions, "MIC Functions"},
+    {sid::kF1Key, "MK-31 F-1 Key"},
+    {sid::kF2Key, "MK-31 F-2 Key"},
+    {sid::kUpKey, "UP Key"},
+    {sid::kDnKey, "DN Key"},
+    {sid::kOptionMic, "Option MIC MK-35"},
+    {sid::kMicAddress, "MIC Address"},
+    {sid::kDtmfCaption, "DTMF Autodial"},
+    {sid::kChannelSelection, "Channel Selection"},
+    {sid::kSpeed, "Speed"},
+    {sid::kAutodialMemories, "Autodial Memories"},
+    {sid::kDtmfCode, "Code"},
 });
 
 // The menu resource's entries.
@@ -196,8 +239,7 @@ QString ToQString(std::string_view text) {
 std::string_view RawText(int id) {
     const std::string_view own = Find(kStrings, id);
     if (!own.empty()) return own;
-    const std::string_view settings = SettingsText(id);
-    return settings.empty() ? CloneText(id) : settings;
+    return CloneText(id);
 }
 
 QString Text(int id) {

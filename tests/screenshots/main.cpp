@@ -38,7 +38,6 @@
 #include "ui/CQL7400View.h"
 #include "ui/CQtUserPrompts.h"
 #include "ui/QtChild.h"
-#include "ui/SettingsStrings.h"
 #include "ui/StringTable.h"
 
 namespace {
