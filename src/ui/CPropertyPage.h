@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
+class QLabel;
+
 namespace ql::ui {
 
 class CRadioCommands;
@@ -25,6 +28,14 @@ class CPropertyPage : public QWidget {
     virtual void OnKillActive() = 0;
 
   protected:
+    // A labelled drop-down list: the label is the list's buddy, which names it for
+    // accessibility.
+    struct Row {
+        QLabel* label = nullptr;
+        QComboBox* list = nullptr;
+    };
+    [[nodiscard]] static Row MakeRow(QWidget* parent);
+
     // A query; the answer as it came.
     [[nodiscard]] std::string Query(std::string_view command);
     // The assignments of one deactivation, sent as one step.

@@ -115,15 +115,6 @@ CPropertyPageC31::CPropertyPageC31(CRadioCommands& radio) : CPropertyPage(radio,
     SetLabels();
 }
 
-CPropertyPageC31::Row CPropertyPageC31::MakeRow(QWidget* parent) {
-    Row row;
-    row.label = MakeChild<QLabel>(parent);
-    row.list = MakeChild<QComboBox>(parent);
-    row.list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    row.label->setBuddy(row.list);
-    return row;
-}
-
 CPropertyPageC31::Band CPropertyPageC31::MakeBand() {
     Band band;
     band.frame = MakeChild<QGroupBox>(this);

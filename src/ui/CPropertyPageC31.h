@@ -36,13 +36,7 @@ class CPropertyPageC31 final : public CPropertyPage {
         QSlider* power = nullptr;
         std::array<QLabel*, 4> marks{};
     };
-    struct Row {
-        QLabel* label = nullptr;
-        QComboBox* list = nullptr;
-    };
-
     [[nodiscard]] Band MakeBand();
-    [[nodiscard]] static Row MakeRow(QWidget* parent);
     void SetLabels();
     void FillLists();
     void LoadValues();

@@ -87,15 +87,6 @@ CPropertyPageC33::CPropertyPageC33(CRadioCommands& radio)
     SetLabels();
 }
 
-CPropertyPageC33::Row CPropertyPageC33::MakeRow(QWidget* parent) {
-    Row row;
-    row.label = MakeChild<QLabel>(parent);
-    row.list = MakeChild<QComboBox>(parent);
-    row.list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    row.label->setBuddy(row.list);
-    return row;
-}
-
 void CPropertyPageC33::SetLabels() {
     functionsFrame_->setTitle(Text(sid::kMicFunctions));
     optionFrame_->setTitle(Text(sid::kOptionMic));

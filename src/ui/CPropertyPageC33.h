@@ -21,12 +21,6 @@ class CPropertyPageC33 final : public CPropertyPage {
     void OnKillActive() override;
 
   private:
-    struct Row {
-        QLabel* label = nullptr;
-        QComboBox* list = nullptr;
-    };
-
-    [[nodiscard]] static Row MakeRow(QWidget* parent);
     void SetLabels();
 
     QGroupBox* functionsFrame_ = nullptr;
