@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "LineRate.h"
 #include "base/LineReader.h"
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
@@ -35,12 +36,7 @@ namespace {
 
 using std::chrono::duration;
 
-constexpr double kSecondsPerByte = 10.0 / 9600.0;
-// Frame bytes around a data line: FE FE, addresses, command, checksum, FD.
-constexpr std::size_t kBlockFrameOverhead = 8;
-constexpr std::size_t kRequestFrame = 10;
-constexpr std::size_t kEndFrame = 15;
-constexpr std::size_t kResultFrame = 7;
+using namespace ql::bench;  // NOLINT(google-build-using-namespace): the line-rate figures
 
 // rz7400-sim as a child process, ready once it printed its device.
 class PacedSimulator {
@@ -94,23 +90,6 @@ class SilentProgress final : public CCloneProgress {
     [[nodiscard]] bool CancelRequested() override { return false; }
     void EndProgress() override {}
 };
-
-double ProcessSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// The data frames a clone file's lines make on the line.
-std::size_t DataFrameBytes(const std::filesystem::path& cloneFile) {
-    std::ifstream in(cloneFile, std::ios::binary);
-    std::string line;
-    std::size_t bytes = 0;
-    while (ReadBoundedLine(in, line, 1024) == LineStatus::Line) {
-        if (line.size() > 8 && line.front() != '#') bytes += line.size() + kBlockFrameOverhead;
-    }
-    return bytes;
-}
 
 void PacedExchange(benchmark::State& state, bool write) {
     std::string pattern = (std::filesystem::temp_directory_path() / "ql7400-bench-XXXXXX").string();

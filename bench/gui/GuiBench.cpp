@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "LineRate.h"
 #include "app/CQL7400Doc.h"
 #include "app/CQtSettingsStore.h"
 #include "base/LineReader.h"
@@ -178,42 +179,39 @@ class AnswerOk final : public ui::CUserPrompts {
     int warnings = 0;
 };
 
-double ProcessSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-constexpr double kSecondsPerByte = 10.0 / 9600.0;
-constexpr std::size_t kBlockFrameOverhead = 8;
-constexpr std::size_t kRequestFrame = 10;
-constexpr std::size_t kEndFrame = 15;
-constexpr std::size_t kResultFrame = 7;
 // The identification before every transfer: 200 ms, the request, 200 ms, the answer.
 constexpr double kIdentification = 0.2 + 0.2;
 
-std::size_t DataFrameBytes(const std::filesystem::path& cloneFile) {
-    std::ifstream in(cloneFile, std::ios::binary);
-    std::string line;
-    std::size_t bytes = 0;
-    while (ReadBoundedLine(in, line, 1024) == LineStatus::Line) {
-        if (line.size() > 8 && line.front() != '#') bytes += line.size() + kBlockFrameOverhead;
+// rz7400-sim at real line speed on port 1 of the settings.
+// Its folder goes last, after the simulator has stopped.
+struct PacedPeer {
+    struct Folder {
+        std::filesystem::path path = MakeTempDir();
+        Folder() = default;
+        Folder(const Folder&) = delete;
+        Folder& operator=(const Folder&) = delete;
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } dir;
+    std::string link = (dir.path / "rz7400").string();
+    Child sim{{std::string(QL_BIN_DIR) + "/rz7400-sim", "--link", link, "--pace"}, {}};
+    CQtSettingsStore settings;
+
+    PacedPeer() {
+        settings.SetString("CommPort", "Device1", link);
+        settings.SetInt("CommPort", "PortNumber", 1);
     }
-    return bytes;
-}
+};
 
 void PacedThroughDocument(benchmark::State& state, bool write) {
-    const std::filesystem::path dir = MakeTempDir();
-    Child sim(
-        {std::string(QL_BIN_DIR) + "/rz7400-sim", "--link", (dir / "rz7400").string(), "--pace"},
-        {});
-    if (!sim.Line()) {
+    PacedPeer peer;
+    if (!peer.sim.Line()) {
         state.SkipWithError("rz7400-sim did not start");
         return;
     }
-    CQtSettingsStore settings;
-    settings.SetString("CommPort", "Device1", (dir / "rz7400").string());
-    settings.SetInt("CommPort", "PortNumber", 1);
+    CQtSettingsStore& settings = peer.settings;
     AnswerOk prompts;
     CSilentTones tones;
     QMainWindow window;
@@ -250,8 +248,6 @@ void PacedThroughDocument(benchmark::State& state, bool write) {
     state.counters["wall_s"] = wall;
     state.counters["wall_per_floor"] = wall / floor;
     state.counters["cpu_share"] = wall > 0 ? cpu / wall : 0;
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
 }
 
 // Measures how long a key press posted to the progress dialog waits until the dialog has it
@@ -276,17 +272,12 @@ class KeyLatency final : public QObject {
 };
 
 void BM_EscapeDuringPacedCloneIn(benchmark::State& state) {
-    const std::filesystem::path dir = MakeTempDir();
-    Child sim(
-        {std::string(QL_BIN_DIR) + "/rz7400-sim", "--link", (dir / "rz7400").string(), "--pace"},
-        {});
-    if (!sim.Line()) {
+    PacedPeer peer;
+    if (!peer.sim.Line()) {
         state.SkipWithError("rz7400-sim did not start");
         return;
     }
-    CQtSettingsStore settings;
-    settings.SetString("CommPort", "Device1", (dir / "rz7400").string());
-    settings.SetInt("CommPort", "PortNumber", 1);
+    CQtSettingsStore& settings = peer.settings;
     AnswerOk prompts;
     CSilentTones tones;
     QMainWindow window;
@@ -314,8 +305,6 @@ void BM_EscapeDuringPacedCloneIn(benchmark::State& state) {
     }
     state.SetIterationTime(waited);
     state.counters["escape_ms"] = waited * 1000;
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
 }
 
 void BM_PacedCloneInThroughDocument(benchmark::State& state) {
