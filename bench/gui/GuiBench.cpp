@@ -198,6 +198,8 @@ struct PacedPeer {
     std::string link = (dir.path / "rz7400").string();
     Child sim{{std::string(QL_BIN_DIR) + "/rz7400-sim", "--link", link, "--pace"}, {}};
     CQtSettingsStore settings;
+    AnswerOk prompts;
+    CSilentTones tones;
 
     PacedPeer() {
         settings.SetString("CommPort", "Device1", link);
@@ -211,9 +213,7 @@ void PacedThroughDocument(benchmark::State& state, bool write) {
         state.SkipWithError("rz7400-sim did not start");
         return;
     }
-    CQtSettingsStore& settings = peer.settings;
-    AnswerOk prompts;
-    CSilentTones tones;
+    auto& [dir, link, sim, settings, prompts, tones] = peer;
     QMainWindow window;
     window.resize(620, 360);
     window.show();
@@ -277,9 +277,7 @@ void BM_EscapeDuringPacedCloneIn(benchmark::State& state) {
         state.SkipWithError("rz7400-sim did not start");
         return;
     }
-    CQtSettingsStore& settings = peer.settings;
-    AnswerOk prompts;
-    CSilentTones tones;
+    auto& [dir, link, sim, settings, prompts, tones] = peer;
     QMainWindow window;
     window.show();
     KeyLatency latency;

@@ -159,11 +159,8 @@ TEST(SaveFile, NewFileGetsWhatTheUmaskAllows) {
 TEST(SaveFile, LeavesAWriteProtectedFileAlone) {
     if (const std::string why = UnprivilegedUnavailable(); !why.empty()) GTEST_SKIP() << why;
     TempDir dir;
-    const fs::path folder = dir.File("user");
-    fs::create_directory(folder);
-    const fs::path file = folder / "kept.icf";
-    WriteFileBytes(file, "old");
-    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    const fs::path file = MakeWriteProtectedFile(dir.Path());
+    const fs::path folder = file.parent_path();
     const int result = RunUnprivileged(folder, [&] {
         if (::chown(file.c_str(), ::getuid(), ::getgid()) != 0 && ::geteuid() == 0) return 2;
         const FileSaveResult saved = Save(file, "new");

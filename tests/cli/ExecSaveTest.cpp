@@ -71,11 +71,8 @@ TEST(ExecSave, SpecialFilesAreRefusedAndStayAsTheyAre) {
 TEST(ExecSave, AWriteProtectedFileIsNotReplaced) {
     if (const std::string why = UnprivilegedUnavailable(); !why.empty()) GTEST_SKIP() << why;
     TempDir dir;
-    const fs::path folder = dir.File("user");
-    fs::create_directory(folder);
-    const fs::path file = folder / "kept.icf";
-    WriteFileBytes(file, "old");
-    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    const fs::path file = MakeWriteProtectedFile(dir.Path());
+    const fs::path folder = file.parent_path();
     const int result = RunUnprivileged(folder, [&] {
         const ExecRun run = Exec({"--save", file.string(), "HEAL"});
         if (run.status != 3) return 1;

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
+
 namespace ql::test {
 
 namespace {
@@ -61,6 +63,17 @@ int RunUnprivileged(const std::filesystem::path& folder, const std::function<int
     int status = 0;
     if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
+}
+
+std::filesystem::path MakeWriteProtectedFile(const std::filesystem::path& parent) {
+    const std::filesystem::path folder = parent / "user";
+    std::filesystem::create_directory(folder);
+    const std::filesystem::path file = folder / "kept.icf";
+    std::ofstream(file, std::ios::binary) << "old";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    return file;
 }
 
 }  // namespace ql::test

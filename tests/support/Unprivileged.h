@@ -16,6 +16,10 @@ namespace ql::test {
 [[nodiscard]] int RunUnprivileged(const std::filesystem::path& folder,
                                   const std::function<int()>& body);
 
+// A file "kept.icf" holding "old" with mode 0444, in a new folder "user" below parent: what an
+// unprivileged body must not be able to replace.
+[[nodiscard]] std::filesystem::path MakeWriteProtectedFile(const std::filesystem::path& parent);
+
 // Why unprivileged checks cannot run here, or "" when they can.
 [[nodiscard]] std::string UnprivilegedUnavailable();
 
