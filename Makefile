@@ -72,7 +72,8 @@ test-fuzz: fuzz
 	@cd $(BUILD_FUZZ) && for f in bin/fuzz_*; do \
 	  name=$$(basename $$f); mkdir -p corpus/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  ./$$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 \
+	  dict=$(CURDIR)/fuzz/$$name.dict; [ -f $$dict ] && dict=-dict=$$dict || dict=; \
+	  ./$$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 $$dict \
 	    corpus/$$name $(CURDIR)/fuzz/seeds/$$name 2>$$name.log || { tail -40 $$name.log; exit 1; }; \
 	done; echo "fuzz targets: no crash"
 

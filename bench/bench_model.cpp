@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/C7400RadioData.h"
+#include "model/CRigCheckpoint.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
 
@@ -64,6 +65,31 @@ void BM_HealFull(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HealFull)->Unit(benchmark::kMicrosecond);
+
+// What the window program pays after each edit: one channel changed, then the rebuild that
+// the modified query makes.
+void BM_HealAfterOneEdit(benchmark::State& state) {
+    FullRadio radio;
+    int n = 0;
+    for (auto _ : state) {
+        radio->Command(n++ % 2 == 0 ? "CH.MCH_144.50.FREQUENCY=146.5200"
+                                    : "CH.MCH_144.50.FREQUENCY=146.5400");
+        benchmark::DoNotOptimize(radio->Command("HEAL"));
+    }
+}
+BENCHMARK(BM_HealAfterOneEdit)->Unit(benchmark::kMicrosecond);
+
+// Every channel decoded, healed and written again, as after loading a file.
+void BM_HealWhole(benchmark::State& state) {
+    FullRadio radio;
+    const auto checkpoint = radio->TakeCheckpoint();
+    checkpoint->healed.Forget();
+    for (auto _ : state) {
+        radio->RestoreCheckpoint(*checkpoint);
+        benchmark::DoNotOptimize(radio->Command("HEAL"));
+    }
+}
+BENCHMARK(BM_HealWhole)->Unit(benchmark::kMicrosecond);
 
 void BM_ChannelListRebuild(benchmark::State& state) {
     static const char* const kItems[] = {"APPEAR",

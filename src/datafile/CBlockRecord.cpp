@@ -64,16 +64,20 @@ bool CBlockRecord::Complete() const {
                                     [](std::uint8_t b) { return b == 0xFF; });
 }
 
-std::string CBlockRecord::ToText() const {
-    std::string text;
-    text.reserve(6 + 2 * data_.size());
-    auto put = [&text](unsigned value, int digits) {
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += HexDigit(value >> shift);
+void CBlockRecord::AppendText(std::string& text) const {
+    const std::size_t start = text.size();
+    text.resize(start + 6 + 2 * data_.size());
+    char* out = text.data() + start;
+    // Two digits of the low byte of value; no loop, as this runs for every byte of a save.
+    const auto put = [&out](unsigned value) {
+        out[0] = HexDigit(value >> 4);
+        out[1] = HexDigit(value);
+        out += 2;
     };
-    put(address_, 4);
-    put(static_cast<unsigned>(data_.size()), 2);
-    for (const auto byte : data_) put(byte, 2);
-    return text;
+    put(address_ >> 8);
+    put(address_);
+    put(static_cast<unsigned>(data_.size()));
+    for (const auto byte : data_) put(byte);
 }
 
 IcfResult CBlockRecord::FromText(std::string_view line) {

@@ -28,8 +28,8 @@ class CBlockRecord {
     // True when every attached memory byte has been written.
     [[nodiscard]] bool Complete() const;
 
-    // "%04X%02X" of address and count, then "%02X" per byte.
-    [[nodiscard]] std::string ToText() const;
+    // Appends "%04X%02X" of address and count, then "%02X" per byte.
+    void AppendText(std::string& text) const;
     // Parses a data line: kOk, kError (no memory), kFormatError or kDataOverflow.
     [[nodiscard]] IcfResult FromText(std::string_view line);
 

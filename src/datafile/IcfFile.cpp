@@ -134,7 +134,7 @@ std::string FormatIcf(std::span<const std::uint8_t> bytes, std::string_view comm
             record.Prepare(static_cast<std::uint32_t>(address),
                            static_cast<std::uint16_t>(end - address + 1));
             record.ReadFrom(bytes);
-            text += record.ToText();
+            record.AppendText(text);
             text += kLineEnd;
             address = end + 1;
         }

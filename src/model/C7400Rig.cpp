@@ -1,5 +1,6 @@
 #include "model/C7400Rig.h"
 
+#include <algorithm>
 #include <array>
 
 #include "datafile/IcfFile.h"
@@ -156,6 +157,8 @@ IcfResult C7400Rig::LoadText(std::string_view text) {
 }
 
 IcfResult C7400Rig::Adopt(IcfResult loaded) {
+    // The reader may have written into the image even when it failed.
+    healed_.Forget();
     if (loaded == IcfResult::kOk) {
         MarkAllUndecoded();
         Rebuild(false);
@@ -164,12 +167,10 @@ IcfResult C7400Rig::Adopt(IcfResult loaded) {
 }
 
 CRigCheckpoint C7400Rig::TakeCheckpoint() const {
-    CRigCheckpoint checkpoint{
-        version_, image_,           reference_,
-        default_, channels_.Save(), std::make_unique<CCommonSettings>(version_.Number()),
-        dtmf_,    editFlag_,        lastFileError_};
-    checkpoint.common->CopyValuesFrom(*common_);
-    return checkpoint;
+    auto common = std::make_unique<CCommonSettings>(version_.Number());
+    common->CopyValuesFrom(*common_);
+    return {version_,          image_, reference_, default_,  channels_.Save(),
+            std::move(common), dtmf_,  healed_,    editFlag_, lastFileError_};
 }
 
 void C7400Rig::RestoreCheckpoint(const CRigCheckpoint& checkpoint) {
@@ -184,21 +185,30 @@ void C7400Rig::RestoreCheckpoint(const CRigCheckpoint& checkpoint) {
     channels_.Restore(checkpoint.channels);
     common_->CopyValuesFrom(*checkpoint.common);
     dtmf_ = checkpoint.dtmf;
+    healed_.RestoreFrom(checkpoint.healed);
     editFlag_ = checkpoint.editFlag;
     lastFileError_ = checkpoint.lastFileError;
 }
 
 void C7400Rig::MarkAllUndecoded() {
+    healed_.Forget();
     for (CChannel& channel : channels_.Channels()) channel.SetDecoded(false);
     common_->SetDecoded(false);
     dtmf_.SetDecoded(false);
 }
 
 void C7400Rig::Rebuild(bool safety) {
+    auto& channels = channels_.Channels();
+    const bool allDecoded = common_->Decoded() && dtmf_.Decoded() &&
+                            std::all_of(channels.begin(), channels.end(),
+                                        [](const CChannel& c) { return c.Decoded(); });
+    if (!safety && allDecoded && healed_.Cover(channels.size(), version_)) {
+        RebuildChanged();
+        return;
+    }
     // Objects that are still undecoded take their values from the image first. Encoding the
     // decoded ones here would be lost work: no two objects share an image byte, and the
     // default image replaces every byte right after.
-    auto& channels = channels_.Channels();
     for (CChannel& channel : channels) {
         if (!channel.Decoded()) channel.Decode(image_);
     }
@@ -212,6 +222,29 @@ void C7400Rig::Rebuild(bool safety) {
         channel.Heal(version_, safety);
         channel.Synchronise(image_);
         channel.SetDecoded(true);
+    }
+    common_->Encode(image_);
+    dtmf_.Encode(image_);
+    // A safety rebuild leaves illegal channels undecoded; the image is not a plain result.
+    if (safety) {
+        healed_.Forget();
+    } else {
+        healed_.Remember(channels, version_);
+    }
+}
+
+void C7400Rig::RebuildChanged() {
+    // The same result as a whole rebuild: the image already holds every channel that is as
+    // it was healed, and each object below writes the same bits whatever its values.
+    for (const std::string_view reset : kStateResets) common_->Handle(reset);
+    auto& channels = channels_.Channels();
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        CChannel& channel = channels[i];
+        if (healed_.Holds(i, channel)) continue;
+        if (i < kVfoCount) channel.Decode(default_);
+        channel.Heal(version_, false);
+        channel.Encode(image_);
+        healed_.Update(i, channel);
     }
     common_->Encode(image_);
     dtmf_.Encode(image_);

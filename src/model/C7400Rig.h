@@ -10,6 +10,7 @@
 #include "model/CChannelTable.h"
 #include "model/CCommonSettings.h"
 #include "model/CDtmfMemories.h"
+#include "model/CHealedChannels.h"
 #include "model/CMemoryImage.h"
 #include "model/CRigCheckpoint.h"
 #include "model/CVersion.h"
@@ -50,6 +51,7 @@ class C7400Rig {
     void ReactToVersion();
     void MarkAllUndecoded();
     void Rebuild(bool safety);
+    void RebuildChanged();
 
     CVersion version_;
     CMemoryImage image_{4000};
@@ -58,6 +60,7 @@ class C7400Rig {
     CChannelTable channels_;
     std::unique_ptr<CCommonSettings> common_;
     CDtmfMemories dtmf_;
+    CHealedChannels healed_;
     bool editFlag_ = false;
     int lastFileError_ = 0;
 };

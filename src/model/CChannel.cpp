@@ -139,6 +139,16 @@ void CChannel::CopyValuesFrom(const CChannel& other) {
     name_.SetText(other.name_.Text());
 }
 
+void AssignChannels(std::vector<CChannel>& to, const std::vector<CChannel>& from) {
+    if (to.size() != from.size()) {
+        to = from;
+        return;
+    }
+    for (std::size_t i = 0; i < to.size(); ++i) {
+        if (!(to[i] == from[i])) to[i] = from[i];
+    }
+}
+
 bool CChannel::InUse() const {
     return appear_.Position() == kAppearOn;
 }

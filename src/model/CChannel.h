@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/CChannelLists.h"
 #include "model/CChannelLocator.h"
@@ -46,6 +47,9 @@ class CChannel {
     // An item command (item word, optional form, "=" and value); "" for an unknown item.
     std::string HandleItem(std::string_view left, std::string_view value, bool allowAll = true);
 
+    // Same locator, decoded flag and values.
+    friend bool operator==(const CChannel&, const CChannel&) = default;
+
   private:
     std::string AllText() const;
 
@@ -64,5 +68,8 @@ class CChannel {
     CFrequency offset_;
     CTextSetting name_{8, 8, 1};
 };
+
+// to = from, copying only the channels that differ: most are as they were.
+void AssignChannels(std::vector<CChannel>& to, const std::vector<CChannel>& from);
 
 }  // namespace ql

@@ -88,6 +88,8 @@ class CChannelLocator {
                ((kind_ == ChannelKind::Pch144 || kind_ == ChannelKind::Pch430) && index_ >= 2);
     }
 
+    friend constexpr bool operator==(const CChannelLocator&, const CChannelLocator&) = default;
+
   private:
     ChannelKind kind_ = ChannelKind::None;
     int index_ = 0;

@@ -40,7 +40,7 @@ CChannelTable::CChannelTable()
 }
 
 void CChannelTable::Restore(const Contents& contents) {
-    channels_ = contents.channels;
+    AssignChannels(channels_, contents.channels);
     clipboardFilled_ = contents.clipboardFilled;
     clipboard_ = contents.clipboard;
 }

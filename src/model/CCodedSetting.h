@@ -26,6 +26,8 @@ class CCodedSetting {
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);
 
+    friend bool operator==(const CCodedSetting&, const CCodedSetting&) = default;
+
   private:
     const CCodedValueList* list_;  // shared, not owned
     std::int32_t current_ = 0;

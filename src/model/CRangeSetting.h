@@ -24,6 +24,8 @@ class CRangeSetting {
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);
 
+    friend bool operator==(const CRangeSetting&, const CRangeSetting&) = default;
+
   private:
     const CRangeValueList* list_;  // shared, not owned
     std::int32_t current_ = 0;

@@ -5,6 +5,7 @@
 #include "model/CChannelTable.h"
 #include "model/CCommonSettings.h"
 #include "model/CDtmfMemories.h"
+#include "model/CHealedChannels.h"
 #include "model/CMemoryImage.h"
 #include "model/CVersion.h"
 
@@ -22,6 +23,7 @@ struct CRigCheckpoint {
     CChannelTable::Contents channels;
     std::unique_ptr<CCommonSettings> common;  // built for version
     CDtmfMemories dtmf;
+    CHealedChannels healed;
     bool editFlag = false;
     int lastFileError = 0;
 };

@@ -23,6 +23,8 @@ class CTextSetting {
     // Assigns value (when not empty) in the given form; answers the value held afterwards.
     std::string Handle(QueryForm form, std::string_view value);
 
+    friend bool operator==(const CTextSetting&, const CTextSetting&) = default;
+
   private:
     void Sanitise();
 

@@ -44,6 +44,8 @@ class CVersion {
     // "MODEL." commands; "" when the command is not one of them.
     std::string Handle(std::string_view command);
 
+    friend bool operator==(const CVersion&, const CVersion&) = default;
+
   private:
     std::string HandleExpand(std::string_view rest, std::string_view value);
     [[nodiscard]] std::string ExpansionNames() const;
