@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <memory>
+
+#include "ui/CSvgIconEngine.h"
 
 namespace ql::ui {
 
@@ -17,8 +20,7 @@ QPixmap Picture(const char* resource, QSize size, qreal ratio) {
 }
 
 QIcon SvgIcon(const QString& resource) {
-    // The icon engine of the SVG module renders at each requested size.
-    return QIcon(resource);
+    return QIcon(std::make_unique<CSvgIconEngine>(resource).release());
 }
 
 }  // namespace ql::ui
