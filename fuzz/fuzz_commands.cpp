@@ -1,7 +1,8 @@
 // Arbitrary command texts, one per line, to a radio data object that holds a full data set.
 // File commands are kept, but their path always points into a private temporary folder.
-// Between inputs the data set goes back to a checkpoint in memory; every so often the
-// restored data set is proved equal to the full data set through a save.
+// Between inputs the data set goes back to a checkpoint in memory and the scratch file is
+// removed; every so often the restored data set is proved equal to the full data set through
+// a save.
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -79,6 +80,10 @@ struct Workspace {
     // Back to version 0 and the full data set, with the edit flag, reference image and
     // clipboard as they were, from memory.
     void Restore() {
+        // A file an earlier input saved must not reach a later one's load: each input runs
+        // the same whatever ran before it, so that a crash can be replayed alone.
+        std::error_code ignored;
+        fs::remove(scratch, ignored);
         radio.RestoreCheckpoint(*checkpoint);
         if (++restores % kRestoreCheckEvery == 0 && radio.SaveText() != full) ::abort();
         radio.RestoreCheckpoint(*checkpoint);  // the save rebuilt; start from the same state
