@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <memory>
 
+#include "ui/Pictures.h"
+
 namespace ql::ui {
 
 namespace {
@@ -26,16 +28,7 @@ QString CacheKey(const QString& resource, QSize size, QIcon::Mode mode, QIcon::S
 QPixmap Render(const QString& resource, QSize size) {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) return {};
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSizeF drawn = renderer.viewBoxF().size();
-    if (drawn.isEmpty()) drawn = QSizeF(size);
-    drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
-    const QRectF bounds(
-        QPointF((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2), drawn);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, bounds);
-    return pixmap;
+    return DrawSvg(renderer, size, true);
 }
 }  // namespace
 

@@ -8,13 +8,26 @@
 
 namespace ql::ui {
 
-QPixmap Picture(const char* resource, QSize size, qreal ratio) {
-    QPixmap pixmap(size * ratio);
+QPixmap DrawSvg(QSvgRenderer& renderer, QSize pixels, bool keepProportions) {
+    QPixmap pixmap(pixels);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(resource));
+    QRectF bounds(QPointF(0, 0), QSizeF(pixels));
+    if (keepProportions) {
+        QSizeF drawn = renderer.viewBoxF().size();
+        if (drawn.isEmpty()) drawn = bounds.size();
+        drawn.scale(bounds.size(), Qt::KeepAspectRatio);
+        bounds = QRectF(
+            QPointF((pixels.width() - drawn.width()) / 2, (pixels.height() - drawn.height()) / 2),
+            drawn);
+    }
     QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
+    renderer.render(&painter, bounds);
+    return pixmap;
+}
+
+QPixmap Picture(const char* resource, QSize size, qreal ratio) {
+    QSvgRenderer renderer(QString::fromLatin1(resource));
+    QPixmap pixmap = DrawSvg(renderer, size * ratio, false);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
