@@ -10,6 +10,7 @@
 
 #include "model/C7400RadioData.h"
 #include "model/CRigCheckpoint.h"
+#include "model/ChannelPath.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
 
@@ -105,10 +106,10 @@ void BM_ChannelListRebuild(benchmark::State& state) {
                                          "TUNING_STEP_SELECTION",
                                          "MODE"};
     FullRadio radio;
-    radio->SetCurrentBand(static_cast<int>(state.range(0)));
+    const auto band = static_cast<ql::Band>(state.range(0));
     for (auto _ : state) {
         for (unsigned row = 1; row <= 106; ++row) {
-            const std::string prefix = radio->ChannelPath(row);
+            const std::string prefix = ql::ChannelPath(band, row);
             for (const char* item : kItems) {
                 benchmark::DoNotOptimize(radio->Command(prefix + item));
             }

@@ -18,6 +18,7 @@
 
 #include "model/C7400RadioData.h"
 #include "model/CRigCheckpoint.h"
+#include "model/ChannelPath.h"
 #include "model/TextOps.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
@@ -149,8 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // "@N.ITEM": the list view's way, through the channel path of row N; bit 16 of
             // N selects the band.
             const auto n = static_cast<unsigned>(ql::ScanDecimal(line.substr(1)).value_or(0));
-            space.radio.SetCurrentBand(static_cast<int>((n >> 16) & 1));
-            command = space.radio.ChannelPath(n & 0xFFFF) + std::string(ql::Tail(line, '.', 1));
+            const auto band = static_cast<ql::Band>((n >> 16) & 1);
+            command = ql::ChannelPath(band, n & 0xFFFF) + std::string(ql::Tail(line, '.', 1));
         }
         // Confined last, so that no way of building a command reaches a file outside.
         command = Confine(command, space.scratch);

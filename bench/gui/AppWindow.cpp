@@ -4,9 +4,9 @@
 #include "WindowProbe.h"
 #include "app/CMainFrame.h"
 #include "app/CQL7400App.h"
-#include "app/CQtSettingsStore.h"
 #include "clone/CComPort.h"
 #include "clone/CTonePlayer.h"
+#include "desktop/CQtSettingsStore.h"
 #include "ui/CQtUserPrompts.h"
 
 int main(int argc, char* argv[]) {

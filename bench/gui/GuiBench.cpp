@@ -31,10 +31,10 @@
 
 #include "LineRate.h"
 #include "app/CQL7400Doc.h"
-#include "app/CQtSettingsStore.h"
 #include "base/LineReader.h"
 #include "clone/CComPort.h"
 #include "clone/CTonePlayer.h"
+#include "desktop/CQtSettingsStore.h"
 #include "ui/CUserPrompts.h"
 
 namespace ql::bench {

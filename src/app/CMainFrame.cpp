@@ -5,13 +5,16 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/CAppCommands.h"
+#include "app/CBarCommands.h"
 #include "app/CFrameStatusBar.h"
 #include "app/CQL7400Doc.h"
-#include "app/CViewCommands.h"
 #include "app/CWindowPlacement.h"
 #include "app/CommandTable.h"
+#include "desktop/QtText.h"
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
+#include "ui/CCommandTarget.h"
+#include "ui/CQL7400View.h"
 #include "ui/Pictures.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
@@ -19,23 +22,17 @@
 namespace ql {
 
 namespace {
-constexpr std::string_view kBarSection = "ToolBarState";
-constexpr std::string_view kBarKey = "State";
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QList<QKeySequence> Shortcuts(std::string_view keys) {
     QList<QKeySequence> sequences;
-    for (const QString& key : FromView(keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& key : ToQString(keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         sequences.append(QKeySequence(key, QKeySequence::PortableText));
     }
     return sequences;
 }
 }  // namespace
 
-CMainFrame::CMainFrame(CQL7400Doc& doc, CAppCommands& app, CSettingsStore& settings)
+CMainFrame::CMainFrame(CQL7400Doc& doc, ui::CCommandTarget& app, CSettingsStore& settings)
     : doc_(doc), app_(app), settings_(settings) {
     setMinimumSize(kMinimumSize);
     setMaximumSize(kMaximumSize);
@@ -47,8 +44,10 @@ CMainFrame::CMainFrame(CQL7400Doc& doc, CAppCommands& app, CSettingsStore& setti
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    bars_ = std::make_unique<CBarCommands>(*toolBar_, *statusBar_);
 
-    const std::vector<std::uint8_t> state = settings_.GetBytes(kBarSection, kBarKey);
+    const std::vector<std::uint8_t> state =
+        settings_.GetBytes(settings::kToolBarState, settings::kState);
     if (!state.empty()) {
         restoreState(QByteArray(reinterpret_cast<const char*>(state.data()),
                                 static_cast<qsizetype>(state.size())));
@@ -77,7 +76,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreateActions() {
     for (const CommandEntry& entry : Commands()) {
-        const QString menuText = FromView(ui::MenuText(entry.id));
+        const QString menuText = ToQString(ui::MenuText(entry.id));
         QString text = menuText.section(QLatin1Char('\t'), 0, 0);
         if (text.isEmpty()) text = ui::TextPart(entry.id, 1);
         auto* action = ui::MakeChild<QAction>(text, this);
@@ -87,7 +86,7 @@ void CMainFrame::CreateActions() {
         action->setCheckable(entry.checkable);
         if (!entry.icon.empty()) {
             action->setIcon(
-                ui::SvgIcon(QStringLiteral(":/icons/%1.svg").arg(FromView(entry.icon))));
+                ui::SvgIcon(QStringLiteral(":/icons/%1.svg").arg(ToQString(entry.icon))));
         }
         action->setData(entry.id);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { Dispatch(id); });
@@ -97,19 +96,29 @@ void CMainFrame::CreateActions() {
     }
 }
 
+void CMainFrame::FillMenu(QMenu& menu, std::span<const int> entries) {
+    for (const int id : entries) {
+        if (id == 0) {
+            menu.addSeparator();
+        } else {
+            menu.addAction(Action(id));
+        }
+    }
+    connect(&menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+}
+
 void CMainFrame::CreateMenus() {
     for (const MenuEntry& entry : MenuLayout()) {
         QMenu* menu = menuBar()->addMenu(ui::Text(entry.title));
-        for (const int id : entry.entries) {
-            if (id == 0) {
-                menu->addSeparator();
-            } else {
-                menu->addAction(Action(id));
-            }
-        }
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+        FillMenu(*menu, entry.entries);
         if (entry.title == ui::sid::kFileMenu) fileMenu_ = menu;
         if (entry.title == ui::sid::kHelpMenu) helpMenu_ = menu;
+        if (entry.title == ui::sid::kEditMenu) {
+            // The channel list's context menu holds the same entries as the Edit menu.
+            contextMenu_ = ui::MakeChild<QMenu>(this);
+            contextMenu_->setAccessibleName(ui::TextPart(ui::cmd::kEditMemory, 1));
+            FillMenu(*contextMenu_, entry.entries);
+        }
     }
     recentAnchor_ = Action(ui::cmd::kRecentFile);
     if (helpMenu_ != nullptr) {
@@ -149,9 +158,13 @@ QAction* CMainFrame::Action(int command) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
-void CMainFrame::SetView(CViewCommands* view) {
+void CMainFrame::SetView(ui::CQL7400View* view) {
     view_ = view;
-    if (view_ != nullptr) setCentralWidget(view_->Widget());
+    if (view_ != nullptr) {
+        setCentralWidget(view_);
+        view_->SetContextMenu(contextMenu_);
+        connect(view_, &ui::CQL7400View::CommandStateChanged, this, &CMainFrame::UpdateCommandUi);
+    }
     UpdateCommandUi();
 }
 
@@ -199,33 +212,32 @@ void CMainFrame::RebuildRecentFiles() {
     recentAnchor_->setEnabled(false);
 }
 
-bool CMainFrame::IsEnabled(int command) {
+ui::CCommandTarget* CMainFrame::TargetOf(int command) const {
     const CommandEntry* entry = FindCommand(command);
-    if (entry == nullptr) return false;
+    if (entry == nullptr) return nullptr;
     switch (entry->route) {
+        case CommandRoute::kDocument:
+            return &doc_;
         case CommandRoute::kView:
-            return view_ != nullptr && view_->IsEnabled(command);
+            return view_;
+        case CommandRoute::kApplication:
+            return &app_;
+        case CommandRoute::kBars:
+            return bars_.get();
         case CommandRoute::kNone:
-            return false;
-        default:
-            return command != ui::cmd::kRecentFile;
+            break;
     }
+    return nullptr;
+}
+
+bool CMainFrame::IsEnabled(int command) {
+    ui::CCommandTarget* target = TargetOf(command);
+    return target != nullptr && target->IsEnabled(command);
 }
 
 bool CMainFrame::IsChecked(int command) {
-    switch (command) {
-        case ui::cmd::kCom1:
-        case ui::cmd::kCom2:
-        case ui::cmd::kCom3:
-        case ui::cmd::kCom4:
-            return doc_.Port() == static_cast<unsigned>(command - ui::cmd::kCom1 + 1);
-        case ui::cmd::kToolbar:
-            return toolBar_ != nullptr && !toolBar_->isHidden();
-        case ui::cmd::kStatusBar:
-            return !statusBar_->isHidden();
-        default:
-            return view_ != nullptr && view_->IsChecked(command);
-    }
+    ui::CCommandTarget* target = TargetOf(command);
+    return target != nullptr && target->IsChecked(command);
 }
 
 void CMainFrame::UpdateCommandUi() {
@@ -240,69 +252,14 @@ void CMainFrame::Execute(int command) {
 }
 
 void CMainFrame::Dispatch(int command) {
-    const CommandEntry* entry = FindCommand(command);
-    if (entry == nullptr) return;
-    switch (entry->route) {
-        case CommandRoute::kDocument:
-            DispatchDocument(command);
-            break;
-        case CommandRoute::kView:
-            if (view_ != nullptr) view_->Execute(command);
-            break;
-        case CommandRoute::kApplication:
-            if (command == ui::cmd::kAbout) app_.OnAppAbout();
-            if (command == ui::cmd::kNotes) app_.OnNotes();
-            if (command == ui::cmd::kContents || command == ui::cmd::kHelpTopics) app_.OnHelp();
-            if (command == ui::cmd::kExit) close();
-            break;
-        case CommandRoute::kFrame:
-            if (command == ui::cmd::kToolbar) toolBar_->setVisible(toolBar_->isHidden());
-            if (command == ui::cmd::kStatusBar) statusBar_->setVisible(statusBar_->isHidden());
-            break;
-        case CommandRoute::kNone:
-            break;
-    }
+    if (ui::CCommandTarget* target = TargetOf(command); target != nullptr) target->Execute(command);
     UpdateCommandUi();
-}
-
-void CMainFrame::DispatchDocument(int command) {
-    switch (command) {
-        case ui::cmd::kNew:
-            doc_.OnNewDocument();
-            break;
-        case ui::cmd::kOpen:
-            doc_.OnFileOpen();
-            break;
-        case ui::cmd::kSave:
-            doc_.OnFileSave();
-            break;
-        case ui::cmd::kSaveAs:
-            doc_.OnFileSaveAs();
-            break;
-        case ui::cmd::kCom1:
-        case ui::cmd::kCom2:
-        case ui::cmd::kCom3:
-        case ui::cmd::kCom4:
-            doc_.SetPort(static_cast<unsigned>(command - ui::cmd::kCom1 + 1));
-            break;
-        case ui::cmd::kCloneIn:
-            doc_.OnCloneRead();
-            break;
-        case ui::cmd::kCloneOut:
-            doc_.OnCloneWrite();
-            break;
-        case ui::cmd::kCloneInfo:
-            doc_.OnCloneInformation();
-            break;
-        default:
-            break;
-    }
 }
 
 void CMainFrame::SaveBarsAndPlacement() {
     const QByteArray state = saveState();
     settings_.SetBytes(
-        kBarSection, kBarKey,
+        settings::kToolBarState, settings::kState,
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(state.constData()),
                                       static_cast<std::size_t>(state.size())));
     CWindowPlacement placement;
@@ -314,11 +271,12 @@ void CMainFrame::SaveBarsAndPlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // A clone read or write runs behind the progress dialog: the window waits for it.
-    if (!isEnabled()) {
+    if (doc_.IsTransferRunning()) {
         event->ignore();
         return;
     }
     SaveBarsAndPlacement();
+    if (view_ != nullptr) view_->StoreColumnWidths();
     if (!doc_.SaveModified()) {
         event->ignore();
         return;

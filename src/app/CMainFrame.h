@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
+#include <span>
 
 class QAction;
 class QMenu;
@@ -10,30 +12,34 @@ class QToolBar;
 
 namespace ql {
 
-class CAppCommands;
+class CBarCommands;
 class CFrameStatusBar;
 class CQL7400Doc;
 class CSettingsStore;
-class CViewCommands;
+
+namespace ui {
+class CCommandTarget;
+class CQL7400View;
+}  // namespace ui
 
 // The application's main window: the menus, toolbar and accelerators of the command table,
 // the status bar, the placement kept between runs and the size limits. It handles no
-// command itself beyond the bars' toggles: each goes to the document, the view or the
-// application as the table routes it.
+// command itself: each goes to the document, the channel list, the application or the bars
+// as its table entry routes it.
 class CMainFrame final : public QMainWindow {
     Q_OBJECT
   public:
     static constexpr QSize kMinimumSize{300, 200};
     static constexpr QSize kMaximumSize{1200, 800};
 
-    CMainFrame(CQL7400Doc& doc, CAppCommands& app, CSettingsStore& settings);
+    CMainFrame(CQL7400Doc& doc, ui::CCommandTarget& app, CSettingsStore& settings);
     ~CMainFrame() override;
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
 
-    // The client area's view; the frame does not own it beyond Qt's parenthood.
-    void SetView(CViewCommands* view);
-    [[nodiscard]] CViewCommands* View() const { return view_; }
+    // The channel list in the client area; the frame owns it through Qt's parenthood.
+    void SetView(ui::CQL7400View* view);
+    [[nodiscard]] ui::CQL7400View* View() const { return view_; }
 
     // Shows the window as the stored placement says (maximized or normal, never minimized).
     void ShowPlaced();
@@ -47,7 +53,8 @@ class CMainFrame final : public QMainWindow {
     // The action of a command (nullptr for an unknown number).
     [[nodiscard]] QAction* Action(int command) const;
     [[nodiscard]] QMenu* HelpMenu() const { return helpMenu_; }
-    [[nodiscard]] QMenu* RecentMenuAnchor() const { return fileMenu_; }
+    // The channel list's context menu: the Edit menu's entries.
+    [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
     // The recently-used entries in the File menu.
     [[nodiscard]] QList<QAction*> RecentActions() const { return recentActions_; }
 
@@ -65,22 +72,26 @@ class CMainFrame final : public QMainWindow {
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void FillMenu(QMenu& menu, std::span<const int> entries);
+    // The target that the command's table entry names; nullptr when none is there.
+    [[nodiscard]] ui::CCommandTarget* TargetOf(int command) const;
     void RebuildRecentFiles();
     void UpdateTitle();
     void SaveBarsAndPlacement();
     [[nodiscard]] bool IsEnabled(int command);
     [[nodiscard]] bool IsChecked(int command);
     void Dispatch(int command);
-    void DispatchDocument(int command);
 
     CQL7400Doc& doc_;
-    CAppCommands& app_;
+    ui::CCommandTarget& app_;
     CSettingsStore& settings_;
-    CViewCommands* view_ = nullptr;
+    ui::CQL7400View* view_ = nullptr;
+    std::unique_ptr<CBarCommands> bars_;
     CFrameStatusBar* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
     QAction* recentAnchor_ = nullptr;
     QList<QAction*> recentActions_;
     std::map<int, QAction*> actions_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <iostream>
 
 #include "app/CHelpLauncher.h"
 #include "app/CMainFrame.h"
@@ -9,16 +10,19 @@
 #include "app/CQtCloneUi.h"
 #include "app/CSetupCmdLineInfo.h"
 #include "base/CommandTrace.h"
-#include "clone/CClock.h"
-#include "clone/CCloneLink.h"
 #include "clone/CSerialLine.h"
+#include "desktop/CommandTraceSetup.h"
+#include "desktop/QtText.h"
+#include "document/CCloneStation.h"
 #include "document/CInitialSetup.h"
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
 #include "ui/CQL7400View.h"
 #include "ui/CUserPrompts.h"
+#include "ui/CWaitCursor.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
 
@@ -36,37 +40,25 @@ CQL7400App::~CQL7400App() {
 }
 
 bool CQL7400App::InitInstance(const QStringList& arguments) {
-    // 1, 2: one copy per user; a second one ends silently.
+    // One copy per user; a second one ends silently.
     if (!guard_.Acquire()) return false;
 
     const CSetupCmdLineInfo commandLine = CSetupCmdLineInfo::Parse(arguments);
     CSettingsStore& settings = services_.settings;
-    if (settings.GetInt("SetupInfo", "0000", 0) == 0 || commandLine.setupRequested) {
+    if (settings.GetInt(settings::kSetupInfo, settings::kSetupDone, 0) == 0 ||
+        commandLine.setupRequested) {
         RunInitialSetup();
     }
 
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const ui::CWaitCursor busy;
         doc_ = std::make_unique<CQL7400Doc>(settings, services_.prompts, services_.tones,
                                             services_.makeLine());
-        const QString tracePath = qEnvironmentVariable(kTraceVariable.data());
-        if (!tracePath.isEmpty()) {
-            trace_ = std::make_unique<CCommandTrace>(tracePath.toStdString());
-            if (!trace_->IsOpen())
-                qWarning("ql7400: no command trace: %s", trace_->Failure().c_str());
-            doc_->RadioData().SetCommandObserver(
-                [trace = trace_.get()](std::string_view command, std::string_view answer) {
-                    trace->Record(command, answer);
-                });
-        }
+        trace_ = std::make_unique<CCommandTrace>(OpenTraceFromEnvironment(std::cerr, "ql7400"));
+        TraceCommands(doc_->RadioData(), *trace_);
         frame_ = std::make_unique<CMainFrame>(*doc_, *this, settings);
-        auto* view =
-            ui::MakeChild<ui::CQL7400View>(*doc_, settings, services_.prompts, frame_.get());
-        view->SetActionLookup([frame = frame_.get()](int id) { return frame->Action(id); });
-        connect(view, &ui::CQL7400View::CommandStateChanged, frame_.get(),
-                &CMainFrame::UpdateCommandUi);
-        frame_->SetView(view);
-        QApplication::restoreOverrideCursor();
+        frame_->SetView(
+            ui::MakeChild<ui::CQL7400View>(*doc_, settings, services_.prompts, frame_.get()));
     }
     if (!commandLine.fileName.isEmpty() && !doc_->OpenDocumentFile(commandLine.fileName)) {
         failureStatus_ = kOpenFailedStatus;
@@ -76,28 +68,56 @@ bool CQL7400App::InitInstance(const QStringList& arguments) {
 
     frame_->ShowPlaced();
     frame_->repaint();
-    frame_->SetCallSign(QString::fromStdString(settings.GetString("SetupInfo", "CallSign", "")));
+    frame_->SetCallSign(
+        ToQString(settings.GetString(settings::kSetupInfo, settings::kCallSign, "")));
 
     if (ui::CNotesDlg::ShowAtStartup(settings)) OnNotes();
     return true;
 }
 
 void CQL7400App::RunInitialSetup() {
-    CMonotonicClock clock;
-    CCloneLink link(services_.makeLine(), clock, services_.tones);
+    CCloneStation station(services_.makeLine(), services_.tones);
     CQtCloneUi cloneUi(services_.prompts);
     services_.prompts.SetOwner(nullptr);
-    CInitialSetup setup(link, services_.settings, cloneUi);
+    CInitialSetup setup(station.Link(), services_.settings, cloneUi);
     ui::CInitialSetupDlg dialog(setup, nullptr);
     dialog.exec();
 }
 
 void CQL7400App::ExitInstance() {
-    if (trace_ && doc_) doc_->RadioData().SetCommandObserver({});
+    if (doc_) {
+        doc_->StorePort();
+        if (trace_) doc_->RadioData().SetCommandObserver({});
+    }
     frame_.reset();
     doc_.reset();
     trace_.reset();
     guard_.Release();
+}
+
+bool CQL7400App::IsEnabled(int command) {
+    return command == ui::cmd::kExit || command == ui::cmd::kAbout || command == ui::cmd::kNotes ||
+           command == ui::cmd::kContents || command == ui::cmd::kHelpTopics;
+}
+
+void CQL7400App::Execute(int command) {
+    switch (command) {
+        case ui::cmd::kExit:
+            if (frame_) frame_->close();
+            break;
+        case ui::cmd::kAbout:
+            OnAppAbout();
+            break;
+        case ui::cmd::kNotes:
+            OnNotes();
+            break;
+        case ui::cmd::kContents:
+        case ui::cmd::kHelpTopics:
+            OnHelp();
+            break;
+        default:
+            break;
+    }
 }
 
 void CQL7400App::OnAppAbout() {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/CAppCommands.h"
 #include "app/CInstanceGuard.h"
+#include "ui/CCommandTarget.h"
 
 namespace ql {
 
@@ -22,8 +22,9 @@ class CUserPrompts;
 }
 
 // The application object: start-up (single-instance guard, command line, initial setup,
-// document and main window, call sign, Notes) and the application's own commands.
-class CQL7400App final : public QObject, public CAppCommands {
+// document and main window, call sign, Notes) and the application's own commands (Exit,
+// About, Notes, the manual).
+class CQL7400App final : public QObject, public ui::CCommandTarget {
     Q_OBJECT
   public:
     using LineFactory = std::function<std::unique_ptr<CSerialLine>()>;
@@ -53,9 +54,13 @@ class CQL7400App final : public QObject, public CAppCommands {
     [[nodiscard]] CQL7400Doc* Document() const { return doc_.get(); }
     [[nodiscard]] CMainFrame* MainFrame() const { return frame_.get(); }
 
-    void OnAppAbout() override;
-    void OnNotes() override;
-    void OnHelp() override;
+    [[nodiscard]] bool IsEnabled(int command) override;
+    void Execute(int command) override;
+
+    void OnAppAbout();
+    void OnNotes();
+    // "&Contents" and "&Help Topics": the user manual.
+    void OnHelp();
 
   private:
     void RunInitialSetup();

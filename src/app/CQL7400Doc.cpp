@@ -5,34 +5,26 @@
 
 #include "clone/CSerialLine.h"
 #include "clone/PortDevices.h"
+#include "desktop/QtText.h"
 #include "document/CCloneOperations.h"
 #include "document/DataFileDocument.h"
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 #include "ui/CUserPrompts.h"
+#include "ui/CWaitCursor.h"
+#include "ui/SettingsDialogs.h"
 #include "ui/StringTable.h"
 
 namespace ql {
-
-namespace {
-// The wait cursor for one blocking piece of work.
-class CBusy {
-  public:
-    CBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CBusy() { QApplication::restoreOverrideCursor(); }
-    CBusy(const CBusy&) = delete;
-    CBusy& operator=(const CBusy&) = delete;
-};
-}  // namespace
 
 CQL7400Doc::CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTonePlayer& tones,
                        std::unique_ptr<CSerialLine> line)
     : settings_(settings),
       prompts_(prompts),
-      link_(std::move(line), clock_, tones),
+      station_(std::move(line), tones),
       radio_(settings),
       cloneUi_(prompts),
       recent_(settings) {
-    link_.SetExpectedBlocks(kExpectedBlocks);
     port_ = StoredPortNumber(settings_);
     cloneUi_.SetStatusSink([this](const QString& text) { Q_EMIT StatusText(text); });
     cloneUi_.SetLoadedSink([this] {
@@ -42,11 +34,10 @@ CQL7400Doc::CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTon
     radio_.Reset();
 }
 
-CQL7400Doc::~CQL7400Doc() {
-    settings_.SetInt("CommPort", "PortNumber", static_cast<int>(port_));
-}
+CQL7400Doc::~CQL7400Doc() = default;
 
 void CQL7400Doc::SetWindow(QWidget* window) {
+    window_ = window;
     cloneUi_.SetWindow(window);
     prompts_.SetOwner(window);
 }
@@ -111,7 +102,7 @@ bool CQL7400Doc::SaveModified() {
 bool CQL7400Doc::OnNewDocument() {
     if (!SaveModified()) return false;
     {
-        const CBusy busy;
+        const ui::CWaitCursor busy;
         radio_.Reset();
     }
     modified_ = false;
@@ -146,7 +137,7 @@ bool CQL7400Doc::OnOpenRecentFile(int index) {
 bool CQL7400Doc::OpenFile(const QString& path) {
     DataFileResult result;
     {
-        const CBusy busy;
+        const ui::CWaitCursor busy;
         result = OpenDataFile(radio_, path.toStdString());
     }
     if (!result.ok) {
@@ -178,7 +169,7 @@ bool CQL7400Doc::OnFileSaveAs() {
 bool CQL7400Doc::DoSave(const QString& path) {
     DataFileResult result;
     {
-        const CBusy busy;
+        const ui::CWaitCursor busy;
         result = SaveDataFile(radio_, path.toStdString());
     }
     if (!result.ok) {
@@ -201,26 +192,98 @@ void CQL7400Doc::SetPort(unsigned number) {
     Q_EMIT PortChanged();
 }
 
+void CQL7400Doc::StorePort() {
+    settings_.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(port_));
+}
+
 void CQL7400Doc::PrepareLink() {
-    link_.SetDevice(ResolvePort(settings_, port_));
+    station_.Link().SetDevice(ResolvePort(settings_, port_));
+}
+
+void CQL7400Doc::RunTransfer(const std::function<void(CCloneOperations&)>& transfer) {
+    PrepareLink();
+    CCloneOperations operations = station_.Operations(radio_, cloneUi_);
+    transferRunning_ = true;
+    transfer(operations);
+    transferRunning_ = false;
 }
 
 void CQL7400Doc::OnCloneRead() {
-    PrepareLink();
-    CCloneOperations operations(radio_, link_, cloneFile_.Path(), cloneUi_);
-    (void)operations.CloneIn(IsModified());
+    const bool modified = IsModified();
+    RunTransfer([modified](CCloneOperations& operations) { (void)operations.CloneIn(modified); });
 }
 
 void CQL7400Doc::OnCloneWrite() {
-    PrepareLink();
-    CCloneOperations operations(radio_, link_, cloneFile_.Path(), cloneUi_);
-    (void)operations.CloneOut();
+    RunTransfer([](CCloneOperations& operations) { (void)operations.CloneOut(); });
 }
 
 void CQL7400Doc::OnCloneInformation() {
-    PrepareLink();
-    CCloneOperations operations(radio_, link_, cloneFile_.Path(), cloneUi_);
-    (void)operations.CloneInformation();
+    RunTransfer([](CCloneOperations& operations) { (void)operations.CloneInformation(); });
+}
+
+void CQL7400Doc::OnCommonSetting() {
+    ui::RunCommonSettingSheet(*this, window_);
+}
+
+void CQL7400Doc::OnDtmfAutoDial() {
+    ui::RunDtmfAutodial(*this, window_);
+}
+
+namespace {
+// The port number (1-4) of a port command, 0 for any other command.
+unsigned PortOfCommand(int command) {
+    const int number = command - ui::cmd::kCom1 + 1;
+    return number >= 1 && number <= static_cast<int>(kPortCount) ? static_cast<unsigned>(number)
+                                                                 : 0;
+}
+}  // namespace
+
+bool CQL7400Doc::IsEnabled(int command) {
+    // The recent-file entry stands in an empty list's place and is never chosen.
+    return command != ui::cmd::kRecentFile;
+}
+
+bool CQL7400Doc::IsChecked(int command) {
+    const unsigned port = PortOfCommand(command);
+    return port != 0 && port == port_;
+}
+
+void CQL7400Doc::Execute(int command) {
+    if (const unsigned port = PortOfCommand(command); port != 0) {
+        SetPort(port);
+        return;
+    }
+    switch (command) {
+        case ui::cmd::kNew:
+            OnNewDocument();
+            break;
+        case ui::cmd::kOpen:
+            OnFileOpen();
+            break;
+        case ui::cmd::kSave:
+            OnFileSave();
+            break;
+        case ui::cmd::kSaveAs:
+            OnFileSaveAs();
+            break;
+        case ui::cmd::kCloneIn:
+            OnCloneRead();
+            break;
+        case ui::cmd::kCloneOut:
+            OnCloneWrite();
+            break;
+        case ui::cmd::kCloneInfo:
+            OnCloneInformation();
+            break;
+        case ui::cmd::kCommonSetting:
+            OnCommonSetting();
+            break;
+        case ui::cmd::kDtmfAutoDial:
+            OnDtmfAutoDial();
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace ql

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -10,14 +12,14 @@
 
 #include "app/CQtCloneUi.h"
 #include "app/CRecentFileList.h"
-#include "clone/CClock.h"
-#include "clone/CCloneLink.h"
-#include "clone/CloneFile.h"
+#include "document/CCloneStation.h"
 #include "model/C7400RadioData.h"
-#include "ui/CDocCommands.h"
+#include "ui/CCommandTarget.h"
+#include "ui/CRadioCommands.h"
 
 namespace ql {
 
+class CCloneOperations;
 class CSerialLine;
 class CSettingsStore;
 class CTonePlayer;
@@ -28,13 +30,12 @@ class CUserPrompts;
 
 // The single document: owns the radio data object, the clone link and the clone file for
 // the whole run. New, Open, Save and Save As, the save question, the recently-used files,
-// the port commands and the three clone commands are its own. Every change a user makes to
-// the data set arrives through Apply, as the command texts of one user action.
-class CQL7400Doc final : public QObject, public ui::CDocCommands {
+// the port commands, the three clone commands and the two settings dialogs (Common Setting,
+// DTMF AutoDial) are its own commands. Every change a user makes to the data set arrives
+// through Apply, as the command texts of one user action.
+class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::CCommandTarget {
     Q_OBJECT
   public:
-    static constexpr unsigned kExpectedBlocks = 112;
-
     CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTonePlayer& tones,
                std::unique_ptr<CSerialLine> line);
     ~CQL7400Doc() override;
@@ -51,9 +52,15 @@ class CQL7400Doc final : public QObject, public ui::CDocCommands {
     // A query for display; changes nothing and refreshes nothing.
     [[nodiscard]] std::string Query(std::string_view command) override;
 
-    // The radio data object, for what is no command text (the channel paths of the views,
-    // the command trace).
-    [[nodiscard]] C7400RadioData& RadioData() override { return radio_; }
+    // The radio data object, for what is no command text (the command trace, tests).
+    [[nodiscard]] C7400RadioData& RadioData() { return radio_; }
+
+    // The document's commands of the menus and the toolbar.
+    [[nodiscard]] bool IsEnabled(int command) override;
+    [[nodiscard]] bool IsChecked(int command) override;
+    void Execute(int command) override;
+    // Whether a clone read, write or information request is under way.
+    [[nodiscard]] bool IsTransferRunning() const { return transferRunning_; }
 
     [[nodiscard]] bool IsModified();
     void SetModifiedFlag(bool modified);
@@ -80,15 +87,23 @@ class CQL7400Doc final : public QObject, public ui::CDocCommands {
     // The port commands COM1 to COM4.
     void SetPort(unsigned number);
     [[nodiscard]] unsigned Port() const { return port_; }
+    // Writes the port number to the settings (at exit).
+    void StorePort();
 
     // The clone commands.
     void OnCloneRead();
     void OnCloneWrite();
     void OnCloneInformation();
 
-    [[nodiscard]] CCloneLink& Link() { return link_; }
+    // The settings dialogs: the "Setting" sheet and "DTMF Autodial".
+    void OnCommonSetting();
+    void OnDtmfAutoDial();
+
+    [[nodiscard]] CCloneLink& Link() { return station_.Link(); }
     [[nodiscard]] CQtCloneUi& CloneUi() { return cloneUi_; }
-    [[nodiscard]] const std::filesystem::path& CloneFilePath() const { return cloneFile_.Path(); }
+    [[nodiscard]] const std::filesystem::path& CloneFilePath() const {
+        return station_.File().Path();
+    }
 
   Q_SIGNALS:
     // The data set changed: the views rebuild what they show.
@@ -106,18 +121,20 @@ class CQL7400Doc final : public QObject, public ui::CDocCommands {
     [[nodiscard]] QString Filter() const;
     [[nodiscard]] QString Extension() const;
     void PrepareLink();
+    // Runs one clone command; the document counts as transferring meanwhile.
+    void RunTransfer(const std::function<void(CCloneOperations&)>& transfer);
 
     CSettingsStore& settings_;
     ui::CUserPrompts& prompts_;
-    CMonotonicClock clock_;
-    CCloneFile cloneFile_;
-    CCloneLink link_;
+    CCloneStation station_;
     unsigned port_ = 1;  // the port commands' choice, 1 to 4
     C7400RadioData radio_;
     CQtCloneUi cloneUi_;
     CRecentFileList recent_;
     QString path_;
+    QPointer<QWidget> window_;
     bool modified_ = false;
+    bool transferRunning_ = false;
 };
 
 }  // namespace ql

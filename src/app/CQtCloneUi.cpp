@@ -2,15 +2,12 @@
 
 #include <QApplication>
 
+#include "desktop/QtText.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CUserPrompts.h"
 
 namespace ql {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 CQtCloneUi::CQtCloneUi(ui::CUserPrompts& prompts) : prompts_(prompts) {}
 

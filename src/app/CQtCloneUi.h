@@ -56,6 +56,4 @@ class CQtCloneUi final : public CCloneUi {
     std::unique_ptr<ui::CProgressDlg> progress_;
 };
 
-[[nodiscard]] QString ToQString(std::string_view text);
-
 }  // namespace ql

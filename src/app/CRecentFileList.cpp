@@ -2,19 +2,16 @@
 
 #include <QDir>
 #include <QFileInfo>
+
 #include <string>
 
+#include "desktop/QtText.h"
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 
 namespace ql {
 
 namespace {
-constexpr std::string_view kSection = "Recent File List";
-
-std::string Key(int index) {
-    return "File" + std::to_string(index + 1);
-}
-
 QString Canonical(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
@@ -22,7 +19,8 @@ QString Canonical(const QString& path) {
 
 CRecentFileList::CRecentFileList(CSettingsStore& settings) : settings_(settings) {
     for (int i = 0; i < kSize; ++i) {
-        const QString path = QString::fromStdString(settings_.GetString(kSection, Key(i), ""));
+        const QString path = ToQString(
+            settings_.GetString(settings::kRecentFileList, settings::RecentFileKey(i), ""));
         if (!path.isEmpty() && !files_.contains(path)) files_.append(path);
     }
 }
@@ -54,7 +52,7 @@ QString CRecentFileList::MenuText(int index) const {
 
 void CRecentFileList::Store() {
     for (int i = 0; i < kSize; ++i) {
-        settings_.SetString(kSection, Key(i),
+        settings_.SetString(settings::kRecentFileList, settings::RecentFileKey(i),
                             i < files_.size() ? files_.at(i).toStdString() : std::string());
     }
 }

@@ -10,13 +10,13 @@ enum class CommandRoute {
     kDocument,     // file, port and clone commands
     kView,         // band lists, channel edit commands, settings dialogs
     kApplication,  // About, Notes, help, exit
-    kFrame,        // the bars' toggles
+    kBars,         // the bars' toggles
     kNone,         // declared for its key, no handler: stays disabled
 };
 
 // One command of the menus, the toolbar and the accelerators. Its menu text comes from the
-// menu resource, its status-bar prompt and tool tip from the string table entry of the same
-// number.
+// string table's menu entries, its status-bar prompt and tool tip from the string table entry
+// of the same number; its keys are declared here and nowhere else.
 struct CommandEntry {
     int id = 0;
     CommandRoute route = CommandRoute::kNone;

@@ -4,10 +4,10 @@
 #include <iostream>
 #include <string>
 
-#include "app/CAlsaTonePlayer.h"
 #include "app/CQL7400App.h"
-#include "app/CQtSettingsStore.h"
 #include "clone/CComPort.h"
+#include "desktop/CAlsaTonePlayer.h"
+#include "desktop/CQtSettingsStore.h"
 #include "ui/CQtUserPrompts.h"
 #include "ui/Pictures.h"
 #include "ui/StringTable.h"

@@ -7,28 +7,26 @@
 #include <optional>
 #include <string_view>
 
-#include "app/CAlsaTonePlayer.h"
-#include "app/CQtSettingsStore.h"
 #include "cli/CInterruptWatch.h"
 #include "cli/CTerminalCloneUi.h"
-#include "cli/CommandTraceSetup.h"
 #include "cli/ExitStatus.h"
-#include "clone/CClock.h"
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
 #include "clone/CTonePlayer.h"
-#include "clone/CloneFile.h"
 #include "clone/PortDevices.h"
+#include "desktop/CAlsaTonePlayer.h"
+#include "desktop/CQtSettingsStore.h"
+#include "desktop/CommandTraceSetup.h"
 #include "document/CCloneOperations.h"
+#include "document/CCloneStation.h"
 #include "document/CInitialSetup.h"
 #include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
+#include "model/SettingsKeys.h"
 
 namespace ql::cli {
 
 namespace {
-
-constexpr unsigned kExpectedBlocks = 112;
 
 struct CloneArgs {
     std::string command;
@@ -153,14 +151,15 @@ int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
 // cannot be written do not spoil an operation that changed none.
 void KeepPortNumber(CSettingsStore& settings, unsigned number) {
     if (StoredPortNumber(settings) == number) return;
-    settings.SetInt("CommPort", "PortNumber", static_cast<int>(number));
+    settings.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(number));
     if (std::string error; !settings.Flush(error)) {
         std::cerr << "ql7400-cli: the port number could not be stored: " << error << '\n';
     }
 }
 
-int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
+int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneStation& station,
                       CTerminalCloneUi& ui, bool terminal) {
+    CCloneLink& link = station.Link();
     std::string error;
     const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
     if (!port) {
@@ -168,16 +167,15 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneLin
         return kUsageStatus;
     }
     link.SetDevice(port->device.empty() ? ResolvePort(settings, port->number) : port->device);
-    CCommandTrace trace = OpenTraceFromEnvironment(std::cerr);
+    CCommandTrace trace = OpenTraceFromEnvironment(std::cerr, "ql7400-cli");
     C7400RadioData radio(settings);
     radio.Reset();
     TraceCommands(radio, trace);
-    const CCloneFile cloneFile;
-    if (cloneFile.Path().empty()) {
-        std::cerr << "ql7400-cli: " << cloneFile.Failure() << '\n';
+    if (station.File().Path().empty()) {
+        std::cerr << "ql7400-cli: " << station.File().Failure() << '\n';
         return kFileStatus;
     }
-    CCloneOperations operations(radio, link, cloneFile.Path(), ui);
+    CCloneOperations operations = station.Operations(radio, ui);
     CloneResult result = CloneResult::kCompleted;
     std::string_view what;
     if (args.command == "info") {
@@ -218,16 +216,15 @@ int RunCloneCommand(const std::vector<std::string>& args, CInterruptWatch* inter
     }
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     CQtSettingsStore settings;
-    CMonotonicClock clock;
     // The result tones sound for someone at a terminal, not for a script or a pipe.
     CAlsaTonePlayer alsaTones;
     CSilentTones silentTones;
     CTonePlayer& tones = terminal ? static_cast<CTonePlayer&>(alsaTones) : silentTones;
-    CCloneLink link(std::make_unique<CComPort>(), clock, tones);
-    link.SetExpectedBlocks(kExpectedBlocks);
+    CCloneStation station(std::make_unique<CComPort>(), tones);
     CTerminalCloneUi ui(std::cerr, terminal, interrupts);
-    if (parsed->command == "setup") return RunSetup(*parsed, settings, link, ui, terminal);
-    return RunCloneOperation(*parsed, settings, link, ui, terminal);
+    if (parsed->command == "setup")
+        return RunSetup(*parsed, settings, station.Link(), ui, terminal);
+    return RunCloneOperation(*parsed, settings, station, ui, terminal);
 }
 
 }  // namespace ql::cli

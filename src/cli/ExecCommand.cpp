@@ -5,8 +5,8 @@
 
 #include "base/LineReader.h"
 #include "base/SystemError.h"
-#include "cli/CommandTraceSetup.h"
 #include "cli/ExitStatus.h"
+#include "desktop/CommandTraceSetup.h"
 #include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
 

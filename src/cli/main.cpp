@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/CQtSettingsStore.h"
 #include "base/SystemError.h"
 #include "cli/CInterruptWatch.h"
 #include "cli/CInterruptibleInput.h"
 #include "cli/CloneCommands.h"
-#include "cli/CommandTraceSetup.h"
 #include "cli/ExecCommand.h"
 #include "cli/ExitStatus.h"
+#include "desktop/CQtSettingsStore.h"
+#include "desktop/CommandTraceSetup.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ int RunExecCommand(const std::vector<std::string>& args, ql::cli::CInterruptWatc
     ql::CQtSettingsStore settings;
     ql::cli::CInterruptibleInput input(STDIN_FILENO, watch);
     std::istream in(&input);
-    ql::CCommandTrace trace = ql::cli::OpenTraceFromEnvironment(std::cerr);
+    ql::CCommandTrace trace = ql::OpenTraceFromEnvironment(std::cerr, "ql7400-cli");
     return ql::cli::RunExec(
         args, settings, in, std::cout, std::cerr, [&watch] { return watch.Interrupted(); }, &trace);
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 
 namespace ql {
 
@@ -21,12 +22,12 @@ std::string DefaultPortDevice(unsigned number) {
 
 std::string ResolvePort(const CSettingsStore& settings, unsigned number) {
     if (!InRange(number)) number = 1;
-    return settings.GetString("CommPort", "Device" + std::to_string(number),
+    return settings.GetString(settings::kCommPort, settings::DeviceKey(number),
                               DefaultPortDevice(number));
 }
 
 unsigned StoredPortNumber(const CSettingsStore& settings) {
-    const int number = settings.GetInt("CommPort", "PortNumber", 1);
+    const int number = settings.GetInt(settings::kCommPort, settings::kPortNumber, 1);
     return number >= 1 && static_cast<unsigned>(number) <= kPortCount
                ? static_cast<unsigned>(number)
                : 1U;

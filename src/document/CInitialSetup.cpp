@@ -6,6 +6,7 @@
 #include "clone/CloneStrings.h"
 #include "clone/PortDevices.h"
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 
 namespace ql {
 
@@ -33,7 +34,8 @@ unsigned CInitialSetup::StoredPort() const {
 }
 
 std::string CInitialSetup::StoredCallSign() const {
-    return std::string(TrimTrailing(settings_.GetString("SetupInfo", "CallSign", "")));
+    return std::string(
+        TrimTrailing(settings_.GetString(settings::kSetupInfo, settings::kCallSign, "")));
 }
 
 SetupOutcome CInitialSetup::Ok(const SetupChoice& choice) {
@@ -66,15 +68,17 @@ std::string CInitialSetup::Store(bool success, const SetupChoice& choice) {
     const std::string_view field = FieldText(choice.callSign);
     if (success) {
         const CIdentityRecord& heard = link_.GetInformation();
-        settings_.SetInt("SetupInfo", "0000", 1);
-        settings_.SetInt("SetupInfo", "0001", heard.payload[CIdentityRecord::kVersionByte]);
-        settings_.SetInt("SetupInfo", "0002", heard.payload[CIdentityRecord::kExpansionByte]);
+        settings_.SetInt(settings::kSetupInfo, settings::kSetupDone, 1);
+        settings_.SetInt(settings::kSetupInfo, settings::kSetupVersion,
+                         heard.payload[CIdentityRecord::kVersionByte]);
+        settings_.SetInt(settings::kSetupInfo, settings::kSetupExpansion,
+                         heard.payload[CIdentityRecord::kExpansionByte]);
     }
     const bool blank = TrimTrailing(field).empty();
-    settings_.SetString("SetupInfo", "CallSign",
+    settings_.SetString(settings::kSetupInfo, settings::kCallSign,
                         blank ? CloneText(text_id::kBlankCallSign) : field);
     const unsigned port = choice.port >= 1 && choice.port <= kPortCount ? choice.port : 1;
-    settings_.SetInt("CommPort", "PortNumber", static_cast<int>(port));
+    settings_.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(port));
     std::string error;
     if (!settings_.Flush(error)) return error;
     return {};

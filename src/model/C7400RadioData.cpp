@@ -5,13 +5,11 @@
 
 #include "model/CSettingsStore.h"
 #include "model/CVersion.h"
+#include "model/SettingsKeys.h"
 
 namespace ql {
 
-namespace {
-constexpr std::string_view kSetup = "SetupInfo";
-constexpr std::array<std::string_view, 6> kEdges = {"1A", "1B", "2A", "2B", "3A", "3B"};
-}  // namespace
+namespace {}  // namespace
 
 C7400RadioData::C7400RadioData(CSettingsStore& settings) : settings_(settings) {
     // The data set follows the stored version from the start, so a file opened before any
@@ -26,9 +24,11 @@ C7400RadioData::~C7400RadioData() {
     // undo a setup that another program made meanwhile.
     const bool changed = identity_.payload[CIdentityRecord::kVersionByte] != readVersion_ ||
                          identity_.payload[CIdentityRecord::kExpansionByte] != readExpansion_;
-    if (changed && settings_.GetInt(kSetup, "0000", 0) == 1) {
-        settings_.SetInt(kSetup, "0001", identity_.payload[CIdentityRecord::kVersionByte]);
-        settings_.SetInt(kSetup, "0002", identity_.payload[CIdentityRecord::kExpansionByte]);
+    if (changed && settings_.GetInt(settings::kSetupInfo, settings::kSetupDone, 0) == 1) {
+        settings_.SetInt(settings::kSetupInfo, settings::kSetupVersion,
+                         identity_.payload[CIdentityRecord::kVersionByte]);
+        settings_.SetInt(settings::kSetupInfo, settings::kSetupExpansion,
+                         identity_.payload[CIdentityRecord::kExpansionByte]);
     }
 }
 
@@ -38,10 +38,10 @@ void C7400RadioData::InitIdentity() {
     identity_.revision = kRevision;
     int version = 0;
     int expansion = 0;
-    if (settings_.GetInt(kSetup, "0000", 0) != 0) {
+    if (settings_.GetInt(settings::kSetupInfo, settings::kSetupDone, 0) != 0) {
         // Values from outside: a version that is none is taken as 0.
-        version = settings_.GetInt(kSetup, "0001", 0);
-        expansion = settings_.GetInt(kSetup, "0002", 0);
+        version = settings_.GetInt(settings::kSetupInfo, settings::kSetupVersion, 0);
+        expansion = settings_.GetInt(settings::kSetupInfo, settings::kSetupExpansion, 0);
         if (version < 0 || version >= CVersion::kCount) version = 0;
         expansion = std::clamp(expansion, 0, 255) & 0x3F;
     }
@@ -81,17 +81,6 @@ int C7400RadioData::MatchIdentity(const CIdentityRecord& record, bool keep) {
         identity_.payloadLength = static_cast<std::uint16_t>(length);
     }
     return 0;
-}
-
-std::string C7400RadioData::ChannelPath(unsigned channel) const {
-    const bool uhf = currentBand_ == 1;
-    if (channel < 100) return (uhf ? "CH.MCH_430." : "CH.MCH_144.") + std::to_string(channel) + ".";
-    if (channel <= 105) {
-        return std::string(uhf ? "CH.PCH_430." : "CH.PCH_144.") +
-               std::string(kEdges[channel - 100]) + ".";
-    }
-    if (channel == 106) return uhf ? "CH.CALL_430." : "CH.CALL_144.";
-    return {};
 }
 
 }  // namespace ql

@@ -25,16 +25,8 @@ class C7400RadioData final : public CRadioData {
     int MatchIdentity(const CIdentityRecord& record, bool keep) override;
     void InitIdentity() override;
 
-    // 0 = the VHF (144 MHz) list is shown, 1 = the UHF (430 MHz) list.
-    void SetCurrentBand(int band) { currentBand_ = band; }
-    [[nodiscard]] int CurrentBand() const { return currentBand_; }
-
-    // The command prefix of channel number 1-106 of the current band ("" above 106).
-    [[nodiscard]] std::string ChannelPath(unsigned channel) const;
-
   private:
     CSettingsStore& settings_;
-    int currentBand_ = 0;
     // The version and expansion as last read from the settings.
     std::uint8_t readVersion_ = 0;
     std::uint8_t readExpansion_ = 0;

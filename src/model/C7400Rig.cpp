@@ -5,6 +5,7 @@
 
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
+#include "model/SettleWithImage.h"
 #include "model/TextOps.h"
 
 namespace ql {
@@ -212,8 +213,8 @@ void C7400Rig::Rebuild(bool safety) {
     for (CChannel& channel : channels) {
         if (!channel.Decoded()) channel.Decode(image_);
     }
-    if (!common_->Decoded()) common_->Synchronise(image_);
-    if (!dtmf_.Decoded()) dtmf_.Synchronise(image_);
+    if (!common_->Decoded()) SettleWithImage(*common_, image_);
+    if (!dtmf_.Decoded()) SettleWithImage(dtmf_, image_);
     image_ = default_;
     // The common settings always answer these, so no later handler would see them.
     for (const std::string_view reset : kStateResets) common_->Handle(reset);

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "model/CVersion.h"
 #include "model/QueryForm.h"
 #include "model/TextOps.h"
 
@@ -164,13 +165,17 @@ void CCommonSettings::BuildLists(int version) {
 
     SetTexts(range(OnOff), 0, Texts<2>{"OFF", "ON"});
     SetTexts(range(TimeOut), 0, Texts<5>{"OFF", "3min", "5min", "15min", "30min"});
-    if (version == 0 || version == 1) {
-        SetTexts(range(AutoRep), 0, Texts<4>{"OFF", "", "ON1", "ON2"});
-        range(AutoRep).Exclude(1);
-    } else if (version == 10 || version == 13 || version == 14 || version == 15) {
-        SetTexts(range(AutoRep), 0, Texts<2>{"OFF", "ON"});
-    } else {
-        SetTexts(range(AutoRep), 0, Texts<1>{"OFF"});
+    switch (CVersion::AutoRepeaterOf(version)) {
+        case CVersion::AutoRepeater::kDuplex:
+            SetTexts(range(AutoRep), 0, Texts<4>{"OFF", "", "ON1", "ON2"});
+            range(AutoRep).Exclude(1);
+            break;
+        case CVersion::AutoRepeater::kOffOn:
+            SetTexts(range(AutoRep), 0, Texts<2>{"OFF", "ON"});
+            break;
+        case CVersion::AutoRepeater::kNone:
+            SetTexts(range(AutoRep), 0, Texts<1>{"OFF"});
+            break;
     }
     SetTexts(range(PowerOff), 0, Texts<4>{"OFF", "30min", "1hour", "2hour"});
     SetTexts(range(Fan), 0, Texts<2>{"AUTO", "ON"});
@@ -326,15 +331,6 @@ void CCommonSettings::CopyValuesFrom(const CCommonSettings& other) {
         }
     }
     decoded_ = other.decoded_;
-}
-
-void CCommonSettings::Synchronise(CMemoryImage& image) {
-    if (decoded_) {
-        Encode(image);
-    } else {
-        Decode(image);
-    }
-    decoded_ = true;
 }
 
 }  // namespace ql

@@ -31,8 +31,6 @@ class CCommonSettings {
 
     void Decode(const CMemoryImage& image);
     void Encode(CMemoryImage& image) const;
-    // Decodes when undecoded, else encodes; decoded afterwards.
-    void Synchronise(CMemoryImage& image);
     [[nodiscard]] bool Decoded() const { return decoded_; }
     // Takes every value and the decoded flag of other, which was built for the same version.
     void CopyValuesFrom(const CCommonSettings& other);

@@ -81,13 +81,4 @@ void CDtmfMemories::Encode(CMemoryImage& image) const {
     }
 }
 
-void CDtmfMemories::Synchronise(CMemoryImage& image) {
-    if (decoded_) {
-        Encode(image);
-    } else {
-        Decode(image);
-    }
-    decoded_ = true;
-}
-
 }  // namespace ql

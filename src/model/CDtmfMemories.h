@@ -42,7 +42,6 @@ class CDtmfMemories {
 
     void Decode(const CMemoryImage& image);
     void Encode(CMemoryImage& image) const;
-    void Synchronise(CMemoryImage& image);
     [[nodiscard]] bool Decoded() const { return decoded_; }
     void SetDecoded(bool decoded) { decoded_ = decoded; }
 

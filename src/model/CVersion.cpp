@@ -69,8 +69,21 @@ std::string_view CVersion::Name(int number) {
                                             : std::string_view{};
 }
 
-bool CVersion::HasNarrowFm() const {
-    return kVersions[static_cast<std::size_t>(number_)].narrowFm;
+int CVersion::NumberOf(std::string_view name) {
+    for (int number = 0; number < kCount; ++number) {
+        if (kVersions[static_cast<std::size_t>(number)].name == name) return number;
+    }
+    return -1;
+}
+
+bool CVersion::HasNarrowFm(int number) {
+    return number >= 0 && number < kCount && kVersions[static_cast<std::size_t>(number)].narrowFm;
+}
+
+CVersion::AutoRepeater CVersion::AutoRepeaterOf(int number) {
+    if (number == 0 || number == 1) return AutoRepeater::kDuplex;
+    if (number == 10 || number == 13 || number == 14 || number == 15) return AutoRepeater::kOffOn;
+    return AutoRepeater::kNone;
 }
 
 std::pair<std::int32_t, std::int32_t> CVersion::VhfRange() const {

@@ -35,8 +35,17 @@ class CVersion {
     [[nodiscard]] bool ModeAllowed(std::string_view mode, std::int64_t hz) const;
     [[nodiscard]] std::string_view ModeFallback(std::string_view mode, std::int64_t hz) const;
 
+    // What the auto-repeater setting offers on a version: Off, Dup and Dup & Tone (the USA
+    // versions), Off and On (Korea, Japan), or nothing.
+    enum class AutoRepeater { kDuplex, kOffOn, kNone };
+
     [[nodiscard]] static std::string_view Name(int number);
-    [[nodiscard]] bool HasNarrowFm() const;
+    // The number of a version name ("EUR-B" is 5); -1 for an unknown name.
+    [[nodiscard]] static int NumberOf(std::string_view name);
+    // Whether version number (0-15) has narrow FM in the 144 MHz band; false for others.
+    [[nodiscard]] static bool HasNarrowFm(int number);
+    [[nodiscard]] static AutoRepeater AutoRepeaterOf(int number);
+    [[nodiscard]] bool HasNarrowFm() const { return HasNarrowFm(number_); }
     // The version's 144 MHz and 430 MHz ranges in Hz.
     [[nodiscard]] std::pair<std::int32_t, std::int32_t> VhfRange() const;
     [[nodiscard]] std::pair<std::int32_t, std::int32_t> UhfRange() const;

@@ -1,13 +1,13 @@
 #include "ui/CChannelListModel.h"
 
-#include "model/C7400RadioData.h"
-#include "ui/CDocCommands.h"
+#include "desktop/QtText.h"
+#include "ui/CRadioCommands.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
 
-CChannelListModel::CChannelListModel(CDocCommands& doc, QObject* parent)
-    : QAbstractTableModel(parent), doc_(doc) {}
+CChannelListModel::CChannelListModel(CRadioCommands& radio, QObject* parent)
+    : QAbstractTableModel(parent), radio_(radio) {}
 
 int CChannelListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(kChannelCount);
@@ -66,13 +66,12 @@ QVariant CChannelListModel::headerData(int section, Qt::Orientation orientation,
 }
 
 void CChannelListModel::Rebuild(unsigned channel) {
-    const std::string prefix = doc_.RadioData().ChannelPath(channel);
+    const std::string prefix = Path(channel);
     const ChannelRowTexts texts = BuildChannelRow(
-        [this](std::string_view command) { return doc_.Query(command); }, prefix, channel);
+        [this](std::string_view command) { return radio_.Query(command); }, prefix, channel);
     Row& row = cache_.at(channel - 1);
     for (std::size_t column = 0; column < texts.size(); ++column) {
-        row.at(column) = QString::fromUtf8(texts.at(column).data(),
-                                           static_cast<qsizetype>(texts.at(column).size()));
+        row.at(column) = ToQString(texts.at(column));
     }
 }
 

@@ -12,8 +12,9 @@
 #include <algorithm>
 #include <array>
 
-#include "model/C7400RadioData.h"
-#include "ui/CDocCommands.h"
+#include "desktop/QtText.h"
+#include "model/CVersion.h"
+#include "ui/CRadioCommands.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
 
@@ -30,13 +31,6 @@ constexpr std::array<const char*, 50> kToneTexts = {
     "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
     "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-constexpr std::array<std::string_view, 6> kEuropeanVersions = {"EUR-A", "EUR-B", "EUR-C",
-                                                               "EUR-D", "EUR-E", "EUR-F"};
-constexpr int kVhf = 0;
-
-QString FromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <std::size_t N>
 QComboBox* MakeList(const std::array<const char*, N>& entries, QWidget* parent) {
@@ -49,7 +43,7 @@ QComboBox* MakeList(const std::array<const char*, N>& entries, QWidget* parent) 
 // Selects the first entry that starts with text, in any letter case; a text that starts
 // no entry leaves the list without a selection.
 void SelectByPrefix(QComboBox& list, const std::string& text) {
-    const QString wanted = FromStd(text);
+    const QString wanted = ToQString(text);
     for (int i = 0; i < list.count(); ++i) {
         if (list.itemText(i).startsWith(wanted, Qt::CaseInsensitive)) {
             list.setCurrentIndex(i);
@@ -80,12 +74,16 @@ QLabel* BuddyLabel(int text, QWidget* buddy, QWidget* parent) {
 }
 }  // namespace
 
-CEditMemoryDlg::CEditMemoryDlg(CDocCommands& doc, unsigned channel, QWidget* parent)
-    : QDialog(parent), doc_(doc), channel_(channel), prefix_(doc.RadioData().ChannelPath(channel)) {
+CEditMemoryDlg::CEditMemoryDlg(CRadioCommands& radio, Band band, unsigned channel, QWidget* parent)
+    : QDialog(parent),
+      radio_(radio),
+      band_(band),
+      channel_(channel),
+      prefix_(ChannelPath(band, channel)) {
     setWindowTitle(Text(sid::kEditMemoryTitle));
     BuildControls();
-    Show(
-        ReadChannelEdit([this](std::string_view command) { return doc_.Query(command); }, prefix_));
+    Show(ReadChannelEdit([this](std::string_view command) { return radio_.Query(command); },
+                         prefix_));
     connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateControls);
 }
 
@@ -173,13 +171,13 @@ void CEditMemoryDlg::BuildControls() {
 }
 
 void CEditMemoryDlg::Show(const ChannelEdit& edit) {
-    frequency_->setText(FromStd(edit.frequency));
-    offset_->setText(FromStd(edit.offset));
+    frequency_->setText(ToQString(edit.frequency));
+    offset_->setText(ToQString(edit.offset));
     SelectByPrefix(*duplex_, edit.duplex);
     SelectByPrefix(*repeaterTone_, edit.repeaterTone);
     SelectByPrefix(*squelchTone_, edit.squelchTone);
     SelectByPrefix(*step_, edit.tuningStep);
-    name_->setText(FromStd(edit.name));
+    name_->setText(ToQString(edit.name));
     QRadioButton* tone = nullptr;
     if (edit.toneMode == ToneMode::kOff) tone = toneOff_;
     if (edit.toneMode == ToneMode::kTone) tone = tone_;
@@ -225,15 +223,13 @@ void CEditMemoryDlg::UpdateControls() {
     skip_->setEnabled(used && channel_ < kFirstEdgeChannel);
     name_->setEnabled(used && !IsEdgeChannel(channel_));
 
-    const std::string version = doc_.Query("MODEL.COUNTRY");
-    const bool european = std::find(kEuropeanVersions.begin(), kEuropeanVersions.end(), version) !=
-                          kEuropeanVersions.end();
-    narrowFm_->setVisible(european && doc_.RadioData().CurrentBand() == kVhf);
+    const int version = CVersion::NumberOf(radio_.Query("MODEL.COUNTRY"));
+    narrowFm_->setVisible(CVersion::HasNarrowFm(version) && band_ == Band::kVhf);
 }
 
 void CEditMemoryDlg::accept() {
     const std::vector<std::string> commands = ChannelEditCommands(Values(), prefix_);
-    (void)doc_.Apply(commands);
+    (void)radio_.Apply(commands);
     QDialog::accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <string>
 
+#include "model/ChannelPath.h"
 #include "ui/ChannelEdit.h"
 
 class QComboBox;
@@ -11,9 +12,9 @@ class QRadioButton;
 
 namespace ql::ui {
 
-class CDocCommands;
+class CRadioCommands;
 
-// "Edit Memory ch": every property of one channel of the band on screen. It reads the
+// "Edit Memory ch": every property of one channel of a band's list. It reads the
 // channel with queries when it is made and, on OK, writes every property back with
 // assignments as one change, "APPEAR" and "HEAL" last. Cancel sends nothing.
 class CEditMemoryDlg final : public QDialog {
@@ -23,7 +24,7 @@ class CEditMemoryDlg final : public QDialog {
     static constexpr int kOffsetLength = 9;
     static constexpr int kNameLength = 8;
 
-    CEditMemoryDlg(CDocCommands& doc, unsigned channel, QWidget* parent);
+    CEditMemoryDlg(CRadioCommands& radio, Band band, unsigned channel, QWidget* parent);
 
     void accept() override;
 
@@ -37,7 +38,8 @@ class CEditMemoryDlg final : public QDialog {
     // shows "NarrowFM" on the European versions in the VHF list only.
     void UpdateControls();
 
-    CDocCommands& doc_;
+    CRadioCommands& radio_;
+    Band band_;
     unsigned channel_;
     std::string prefix_;
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "clone/PortDevices.h"
+#include "desktop/QtText.h"
 #include "document/CInitialSetup.h"
 #include "ui/Pictures.h"
 #include "ui/QtChild.h"
@@ -44,7 +45,7 @@ CInitialSetupDlg::CInitialSetupDlg(CInitialSetup& setup, QWidget* parent)
     auto* callLabel = MakeChild<QLabel>(Text(sid::kCallSign), this);
     callSign_ = MakeChild<QLineEdit>(this);
     callSign_->setMaxLength(static_cast<int>(CInitialSetup::kCallSignLength));
-    callSign_->setText(QString::fromStdString(setup_.StoredCallSign()));
+    callSign_->setText(ToQString(setup_.StoredCallSign()));
     callLabel->setBuddy(callSign_);
     callSign_->setAccessibleName(callLabel->text());
 
@@ -73,9 +74,9 @@ SetupChoice CInitialSetupDlg::Choice() const {
 
 void CInitialSetupDlg::ReportStoreFailure(const std::string& failure) {
     if (failure.empty()) return;
-    QMessageBox::warning(this, Text(sid::kAppTitle),
-                         QStringLiteral("The settings could not be stored: %1")
-                             .arg(QString::fromStdString(failure)));
+    QMessageBox::warning(
+        this, Text(sid::kAppTitle),
+        QStringLiteral("The settings could not be stored: %1").arg(ToQString(failure)));
 }
 
 void CInitialSetupDlg::accept() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 #include "ui/CNotesPanel.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
@@ -33,11 +34,11 @@ CNotesDlg::CNotesDlg(CSettingsStore& settings, QWidget* parent)
 }
 
 bool CNotesDlg::ShowAtStartup(const CSettingsStore& settings) {
-    return settings.GetInt("Tip", "StartUp", 0) == 0;
+    return settings.GetInt(settings::kTip, settings::kStartUp, 0) == 0;
 }
 
 void CNotesDlg::accept() {
-    settings_.SetInt("Tip", "StartUp", startup_->isChecked() ? 0 : 1);
+    settings_.SetInt(settings::kTip, settings::kStartUp, startup_->isChecked() ? 0 : 1);
     QDialog::accept();
 }
 

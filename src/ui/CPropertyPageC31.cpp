@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "model/CVersion.h"
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
@@ -63,10 +64,14 @@ constexpr std::array<std::string_view, 1> kRepeaterNone = {"---"};
 
 CPropertyPageC31::RepeaterStyle StyleOf(std::string_view country) {
     using Style = CPropertyPageC31::RepeaterStyle;
-    if (country == "JPN-1" || country == "JPN-2" || country == "JPN-3" || country == "KOR") {
-        return Style::kOffOn;
+    switch (CVersion::AutoRepeaterOf(CVersion::NumberOf(country))) {
+        case CVersion::AutoRepeater::kOffOn:
+            return Style::kOffOn;
+        case CVersion::AutoRepeater::kDuplex:
+            return Style::kDuplex;
+        case CVersion::AutoRepeater::kNone:
+            break;
     }
-    if (country == "USA-A" || country == "USA-B") return Style::kDuplex;
     return Style::kNone;
 }
 

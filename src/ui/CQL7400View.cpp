@@ -9,35 +9,23 @@
 #include <array>
 #include <string>
 
-#include "model/C7400RadioData.h"
 #include "model/CSettingsStore.h"
+#include "model/SettingsKeys.h"
 #include "ui/CChannelListModel.h"
 #include "ui/CChannelRowDelegate.h"
-#include "ui/CDocCommands.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/CRadioCommands.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
 #include "ui/QtChild.h"
-#include "ui/SettingsDialogs.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
 
 namespace {
-constexpr int kVhf = 0;
-constexpr int kUhf = 1;
-constexpr std::string_view kWidthSection = "Column";
 
 constexpr std::array<int, kColumnCount> kDefaultWidths = {75, 70, 40, 70, 50, 50,
                                                           50, 50, 50, 50, 50, 3000};
-
-// The context menu: the Edit menu's entries.
-constexpr std::array<int, 8> kContextEntries = {
-    cmd::kEditMemory, 0, cmd::kCopy, cmd::kPaste, 0, cmd::kClear, cmd::kDelete, cmd::kInsert};
-
-std::string WidthKey(int column) {
-    return "Width" + std::to_string(column);
-}
 
 bool IsPlainKey(const QKeyEvent& key, std::initializer_list<int> keys) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -65,11 +53,11 @@ class CApplying {
 };
 }  // namespace
 
-CQL7400View::CQL7400View(CDocCommands& doc, CSettingsStore& settings, CUserPrompts& prompts,
+CQL7400View::CQL7400View(CRadioCommands& radio, CSettingsStore& settings, CUserPrompts& prompts,
                          QWidget* parent)
-    : QTableView(parent), doc_(doc), settings_(settings), prompts_(prompts) {
+    : QTableView(parent), radio_(radio), settings_(settings), prompts_(prompts) {
     setAccessibleName(Text(sid::kChannelList));
-    model_ = MakeChild<CChannelListModel>(doc_, this);
+    model_ = MakeChild<CChannelListModel>(radio_, this);
     setModel(model_);
     setItemDelegate(MakeChild<CChannelRowDelegate>(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -93,19 +81,24 @@ CQL7400View::CQL7400View(CDocCommands& doc, CSettingsStore& settings, CUserPromp
         columns->resizeSection(column, StoredWidth(settings_, column));
     }
 
+    // A width is kept as soon as the user changes it.
+    connect(columns, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        settings_.SetInt(settings::kColumn, settings::WidthKey(column), width);
+    });
     connect(this, &QAbstractItemView::doubleClicked, this, [this] { EditMemory(); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CQL7400View::CommandStateChanged);
 
-    doc_.RadioData().SetCurrentBand(kVhf);
     SelectChannel(1);
     RefreshAll();
     setFocus();
 }
 
-CQL7400View::~CQL7400View() {
+CQL7400View::~CQL7400View() = default;
+
+void CQL7400View::StoreColumnWidths() {
     for (int column = 0; column < kColumnCount; ++column) {
-        settings_.SetInt(kWidthSection, WidthKey(column), horizontalHeader()->sectionSize(column));
+        settings_.SetInt(settings::kColumn, settings::WidthKey(column), columnWidth(column));
     }
 }
 
@@ -115,13 +108,17 @@ int CQL7400View::DefaultWidth(int column) {
 }
 
 int CQL7400View::StoredWidth(CSettingsStore& settings, int column) {
-    int width = settings.GetInt(kWidthSection, WidthKey(column), 0);
+    int width = settings.GetInt(settings::kColumn, settings::WidthKey(column), 0);
     if (width == 0) width = DefaultWidth(column);
     return std::clamp(width, kMinimumWidth, kMaximumWidth);
 }
 
 std::string CQL7400View::Prefix(unsigned channel) const {
-    return doc_.RadioData().ChannelPath(channel);
+    return model_->Path(channel);
+}
+
+Band CQL7400View::ShownBand() const {
+    return model_->ShownBand();
 }
 
 unsigned CQL7400View::CurrentChannel() const {
@@ -155,20 +152,20 @@ void CQL7400View::Refresh() {
     Q_EMIT CommandStateChanged();
 }
 
-void CQL7400View::SetBand(int band) {
-    doc_.RadioData().SetCurrentBand(band);
+void CQL7400View::SetBand(Band band) {
+    model_->SetBand(band);
     RefreshAll();
     Q_EMIT CommandStateChanged();
 }
 
 std::string CQL7400View::Check(const char* verb) {
-    return doc_.Query(Prefix(CurrentChannel()) + verb + ".CHECK");
+    return radio_.Query(Prefix(CurrentChannel()) + verb + ".CHECK");
 }
 
 void CQL7400View::Send(const char* verb) {
     const std::string command = Prefix(CurrentChannel()) + verb;
     const CApplying applying(applying_);
-    (void)doc_.Apply(std::span<const std::string>(&command, 1));
+    (void)radio_.Apply(std::span<const std::string>(&command, 1));
 }
 
 bool CQL7400View::IsEnabled(int command) {
@@ -176,8 +173,6 @@ bool CQL7400View::IsEnabled(int command) {
         case cmd::kEditMemory:
         case cmd::kVhfMemory:
         case cmd::kUhfMemory:
-        case cmd::kCommonSetting:
-        case cmd::kDtmfAutoDial:
             return true;
         case cmd::kCopy:
             return Check("COPY") == "OK";
@@ -195,27 +190,21 @@ bool CQL7400View::IsEnabled(int command) {
 }
 
 bool CQL7400View::IsChecked(int command) {
-    const int band = doc_.RadioData().CurrentBand();
-    return (command == cmd::kVhfMemory && band == kVhf) ||
-           (command == cmd::kUhfMemory && band == kUhf);
+    const Band band = model_->ShownBand();
+    return (command == cmd::kVhfMemory && band == Band::kVhf) ||
+           (command == cmd::kUhfMemory && band == Band::kUhf);
 }
 
 void CQL7400View::Execute(int command) {
     switch (command) {
         case cmd::kVhfMemory:
-            SetBand(kVhf);
+            SetBand(Band::kVhf);
             break;
         case cmd::kUhfMemory:
-            SetBand(kUhf);
+            SetBand(Band::kUhf);
             break;
         case cmd::kEditMemory:
             EditMemory();
-            break;
-        case cmd::kCommonSetting:
-            RunCommonSettingSheet(doc_, window());
-            break;
-        case cmd::kDtmfAutoDial:
-            RunDtmfAutodial(doc_, window());
             break;
         case cmd::kCopy:
             Send("COPY");
@@ -287,7 +276,7 @@ bool CQL7400View::EditMemory() {
     bool accepted = false;
     {
         const CApplying applying(applying_);
-        CEditMemoryDlg dialog(doc_, channel, this);
+        CEditMemoryDlg dialog(radio_, model_->ShownBand(), channel, this);
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (accepted) {
@@ -341,25 +330,10 @@ void CQL7400View::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CQL7400View::ShowContextMenu(const QPoint& globalPos) {
-    QMenu menu(this);
-    menu.setAccessibleName(TextPart(cmd::kEditMemory, 1));
+    if (contextMenu_ == nullptr) return;
+    // The entries' states follow the row the menu is opened over.
     Q_EMIT CommandStateChanged();
-    for (const int id : kContextEntries) {
-        if (id == 0) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action = lookup_ ? lookup_(id) : nullptr;
-        if (action == nullptr) {
-            action = MakeChild<QAction>(
-                QString::fromUtf8(MenuText(id).data(), static_cast<qsizetype>(MenuText(id).size())),
-                &menu);
-            action->setEnabled(IsEnabled(id));
-            connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
-        }
-        menu.addAction(action);
-    }
-    menu.exec(globalPos);
+    contextMenu_->exec(globalPos);
 }
 
 void CQL7400View::focusInEvent(QFocusEvent* event) {

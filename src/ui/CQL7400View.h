@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QTableView>
-#include <functional>
 #include <string>
 
-#include "app/CViewCommands.h"
+#include "model/ChannelPath.h"
+#include "ui/CCommandTarget.h"
 
-class QAction;
+class QMenu;
 
 namespace ql {
 class CSettingsStore;
@@ -15,39 +15,37 @@ class CSettingsStore;
 namespace ql::ui {
 
 class CChannelListModel;
-class CDocCommands;
+class CRadioCommands;
 class CUserPrompts;
 
-// The channel list in the main window's client area: the 106 channels of one band (VHF or
+// The channel list, the main window's client area: the 106 channels of one band (VHF or
 // UHF), one row each, with single whole-row selection. It handles the band commands, the
 // row commands (Copy, Paste, Clear, Delete, Insert, each enabled by its ".CHECK" query)
 // and opens the Edit Memory dialog on a double click, Enter or the Edit Memory command.
 // Column widths are kept in the settings store between runs.
-class CQL7400View final : public QTableView, public CViewCommands {
+class CQL7400View final : public QTableView, public CCommandTarget {
     Q_OBJECT
   public:
     static constexpr int kMinimumWidth = 20;
     static constexpr int kMaximumWidth = 400;
 
     // The band starts as VHF; channel 1 is selected and every row is built.
-    CQL7400View(CDocCommands& doc, CSettingsStore& settings, CUserPrompts& prompts,
+    CQL7400View(CRadioCommands& radio, CSettingsStore& settings, CUserPrompts& prompts,
                 QWidget* parent);
     ~CQL7400View() override;
     CQL7400View(const CQL7400View&) = delete;
     CQL7400View& operator=(const CQL7400View&) = delete;
 
-    // Where the context menu finds the actions of the main window's commands; commands
-    // without one get an entry of the view's own.
-    using ActionLookup = std::function<QAction*(int command)>;
-    void SetActionLookup(ActionLookup lookup) { lookup_ = std::move(lookup); }
+    // The menu that a right click, the Menu key or Shift+F10 opens over the current row (the
+    // main window's Edit menu entries); none while unset.
+    void SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
 
-    [[nodiscard]] QWidget* Widget() override { return this; }
     [[nodiscard]] bool IsEnabled(int command) override;
     [[nodiscard]] bool IsChecked(int command) override;
     void Execute(int command) override;
     // Rebuilds every row, unless the view is applying a change of its own, after which it
     // refreshes what that change touched.
-    void Refresh() override;
+    void Refresh();
 
     // The first selected row + 1, or 1 when no row is selected.
     [[nodiscard]] unsigned CurrentChannel() const;
@@ -57,6 +55,12 @@ class CQL7400View final : public QTableView, public CViewCommands {
     bool EditMemory();
 
     [[nodiscard]] CChannelListModel& ListModel() const { return *model_; }
+    // The band whose list is shown.
+    [[nodiscard]] Band ShownBand() const;
+
+    // Writes every column's width to the settings (when the window closes); a width the user
+    // changes is written at once.
+    void StoreColumnWidths();
 
     // The stored width of a column, or its default, kept within 20..400.
     [[nodiscard]] static int StoredWidth(CSettingsStore& settings, int column);
@@ -77,7 +81,7 @@ class CQL7400View final : public QTableView, public CViewCommands {
   private:
     void RefreshAll();
     void RefreshChannel(unsigned channel);
-    void SetBand(int band);
+    void SetBand(Band band);
     [[nodiscard]] std::string Prefix(unsigned channel) const;
     [[nodiscard]] std::string Check(const char* verb);
     void Send(const char* verb);
@@ -88,11 +92,11 @@ class CQL7400View final : public QTableView, public CViewCommands {
     void ShowContextMenu(const QPoint& globalPos);
     [[nodiscard]] QRect RowBar(int row) const;
 
-    CDocCommands& doc_;
+    CRadioCommands& radio_;
     CSettingsStore& settings_;
     CUserPrompts& prompts_;
     CChannelListModel* model_ = nullptr;
-    ActionLookup lookup_;
+    QMenu* contextMenu_ = nullptr;
     bool applying_ = false;
 };
 

@@ -9,7 +9,7 @@
 #include <QSvgRenderer>
 #include <memory>
 
-#include "ui/Pictures.h"
+#include "ui/DrawSvg.h"
 
 namespace ql::ui {
 

@@ -8,10 +8,6 @@
 
 namespace ql::ui {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void FillList(QComboBox& list, std::span<const std::string_view> entries) {
     const QSignalBlocker quiet(list);
     list.clear();

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "desktop/QtText.h"
+
 class QComboBox;
 class QLabel;
 class QWidget;
 
 namespace ql::ui {
-
-[[nodiscard]] QString ToQString(std::string_view text);
 
 // Empties a drop-down list and fills it with entries, in order, without notifying anyone.
 void FillList(QComboBox& list, std::span<const std::string_view> entries);

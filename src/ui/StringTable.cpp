@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "clone/CloneStrings.h"
+#include "desktop/QtText.h"
 
 namespace ql::ui {
 
@@ -191,20 +192,20 @@ constexpr std::array kStrings = std::to_array<Entry>({
     {sid::kDtmfCode, "Code"},
 });
 
-// The menu resource's entries.
+// The menu entries; their keys live in the command table.
 constexpr std::array kMenuTexts = std::to_array<Entry>({
-    {cmd::kNew, "&New\tCtrl+N"},
-    {cmd::kOpen, "&Open...\tCtrl+O"},
-    {cmd::kSave, "&Save\tCtrl+S"},
+    {cmd::kNew, "&New"},
+    {cmd::kOpen, "&Open..."},
+    {cmd::kSave, "&Save"},
     {cmd::kSaveAs, "Save &As..."},
     {cmd::kRecentFile, "Recent File"},
     {cmd::kExit, "E&xit"},
-    {cmd::kEditMemory, "&Edit Memory...\tEnter"},
-    {cmd::kCopy, "&Copy\tCtrl+C"},
-    {cmd::kPaste, "&Paste\tCtrl+V"},
-    {cmd::kClear, "Clear\tDel"},
+    {cmd::kEditMemory, "&Edit Memory..."},
+    {cmd::kCopy, "&Copy"},
+    {cmd::kPaste, "&Paste"},
+    {cmd::kClear, "Clear"},
     {cmd::kDelete, "Delete"},
-    {cmd::kInsert, "Insert\t"},
+    {cmd::kInsert, "Insert"},
     {cmd::kVhfMemory, "&VHF Memory List.."},
     {cmd::kUhfMemory, "&UHF Memory List..."},
     {cmd::kDtmfAutoDial, "&DTMF AutoDial..."},
@@ -228,10 +229,6 @@ std::string_view Find(const auto& table, int id) {
     const auto* found =
         std::find_if(table.begin(), table.end(), [id](const Entry& e) { return e.first == id; });
     return found == table.end() ? std::string_view() : found->second;
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -184,8 +184,8 @@ inline constexpr int kStatusBar = 59393;
 [[nodiscard]] QString Text(int id);
 // The n-th piece (from 0) of a text of the string table split at "\n".
 [[nodiscard]] QString TextPart(int id, int n);
-// The menu text of a command as the menu resource holds it ("&New\tCtrl+N"); empty when the
-// command has no menu entry.
+// The menu text of a command ("&New"); empty when the command has no menu entry. The keys
+// shown beside it come from the command's shortcuts.
 [[nodiscard]] std::string_view MenuText(int command);
 // A text without its mnemonic "&" (the name assistive technology reads).
 [[nodiscard]] QString WithoutMnemonic(const QString& text);

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "app/CQL7400App.h"
-#include "app/CQtSettingsStore.h"
 #include "clone/CloneFakes.h"
+#include "desktop/CQtSettingsStore.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"

@@ -15,6 +15,7 @@
 #include "app/AppFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CQL7400Doc.h"
+#include "support/FullDataSet.h"
 #include "support/ViewFixture.h"
 #include "ui/CChannelListModel.h"
 #include "ui/CQL7400View.h"
@@ -57,7 +58,7 @@ TEST_F(ChannelListAppTest, FirstStartShowsTheVhfListAndTheBandCommandsSwitchIt) 
     CQL7400Doc& doc = *app->Document();
     doc.Apply("CH.MCH_430.1.ALL=APPEAR=ON\tFREQUENCY=433.5000\tNAME=UHF");
     frame->Action(cmd::kUhfMemory)->trigger();
-    EXPECT_EQ(doc.RadioData().CurrentBand(), 1);
+    EXPECT_EQ(app->MainFrame()->View()->ShownBand(), Band::kUhf);
     EXPECT_TRUE(frame->Action(cmd::kUhfMemory)->isChecked());
     EXPECT_FALSE(frame->Action(cmd::kVhfMemory)->isChecked());
     EXPECT_EQ(Cell(1, ui::kColFrequency), "433.5000");
@@ -167,6 +168,62 @@ TEST_F(ChannelListAppTest, TheFramesEntriesFollowTheSelectedRow) {
     EXPECT_EQ(entries.at(5), clear);
     EXPECT_EQ(entries.at(6), frame->Action(cmd::kDelete));
     EXPECT_EQ(entries.at(7), frame->Action(cmd::kInsert));
+}
+
+TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
+    Start();
+    const QStringList expected = {"&Edit Memory...\tReturn",
+                                  "",
+                                  "&Copy\tCtrl+C",
+                                  "&Paste\tCtrl+V",
+                                  "",
+                                  "Clear\tDel",
+                                  "Delete",
+                                  "Insert"};
+    QStringList texts;
+    bool pasteEnabled = true;
+    const auto look = [&](QMenu& menu) {
+        texts.clear();
+        for (QAction* action : menu.actions()) {
+            // The entry as a menu shows it: its text and its first key.
+            const QString key = action->shortcut().toString(QKeySequence::PortableText);
+            texts.append(key.isEmpty() ? action->text() : action->text() + "\t" + key);
+            if (action->text().startsWith("&Paste")) pasteEnabled = action->isEnabled();
+        }
+    };
+    WhenMenuShown(look);
+    const QPoint row5(view->columnViewportPosition(1) + 5,
+                      view->rowViewportPosition(4) + view->rowHeight(4) / 2);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, row5);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, row5, view->viewport()->mapToGlobal(row5));
+    QApplication::sendEvent(view->viewport(), &click);
+    EXPECT_EQ(texts, expected);
+    EXPECT_FALSE(pasteEnabled);
+    EXPECT_EQ(view->CurrentChannel(), 5U);
+
+    texts.clear();
+    WhenMenuShown(look);
+    QTest::keyClick(view, Qt::Key_Menu);
+    EXPECT_EQ(texts, expected);
+
+    texts.clear();
+    WhenMenuShown(look);
+    QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(texts, expected);
+}
+
+TEST_F(ChannelListAppTest, AContextMenuEntryRunsItsCommand) {
+    Start();
+    FillAllMemoryChannels(app->Document()->RadioData(), "");
+    view->Refresh();
+    view->SelectChannel(7);
+    WhenMenuShown([](QMenu& menu) {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == "Clear") action->trigger();
+        }
+    });
+    QTest::keyClick(view, Qt::Key_Menu);
+    EXPECT_EQ(Cell(7, ui::kColFrequency), "");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQL7400Doc.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CQL7400View.h"
 #include "ui/StringTable.h"
 
 namespace ql::test {
@@ -175,7 +176,7 @@ TEST_F(MainFrameTest, TheBarsToggleAndTheViewCommandsReachTheView) {
 
     EXPECT_TRUE(frame.Action(cmd::kVhfMemory)->isChecked());
     frame.Action(cmd::kUhfMemory)->trigger();
-    EXPECT_EQ(app->Document()->RadioData().CurrentBand(), 1);
+    EXPECT_EQ(app->MainFrame()->View()->ShownBand(), Band::kUhf);
     EXPECT_TRUE(frame.Action(cmd::kUhfMemory)->isChecked());
     EXPECT_FALSE(frame.Action(cmd::kVhfMemory)->isChecked());
     // The channel commands are the channel list's.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/ChannelPath.h"
 #include "model/FactoryImage.h"
 #include "support/TestSupport.h"
 
@@ -62,18 +63,19 @@ TEST(ChannelAddressing, WordsOfEveryKind) {
 
 TEST(ChannelAddressing, ChannelPathOfBothBands) {
     TestRadio radio;
-    C7400RadioData& data = radio.Data();
     std::string vhf;
-    for (const unsigned n : {1u, 99u, 100u, 103u, 105u, 106u, 107u})
-        vhf += data.ChannelPath(n) + " ";
+    for (const unsigned n : {0u, 1u, 99u, 100u, 103u, 105u, 106u, 107u})
+        vhf += ChannelPath(Band::kVhf, n) + " ";
     EXPECT_EQ(vhf,
-              "CH.MCH_144.1. CH.MCH_144.99. CH.PCH_144.1A. CH.PCH_144.2B. CH.PCH_144.3B. "
+              " CH.MCH_144.1. CH.MCH_144.99. CH.PCH_144.1A. CH.PCH_144.2B. CH.PCH_144.3B. "
               "CH.CALL_144.  ");
-    data.SetCurrentBand(1);
-    EXPECT_EQ(data.ChannelPath(12) + data.ChannelPath(104) + data.ChannelPath(106),
-              "CH.MCH_430.12.CH.PCH_430.3A.CH.CALL_430.");
-    for (unsigned n = 1; n <= 106; ++n)
-        EXPECT_NE(radio(data.ChannelPath(n) + "FREQUENCY"), "") << n;
+    EXPECT_EQ(
+        ChannelPath(Band::kUhf, 12) + ChannelPath(Band::kUhf, 104) + ChannelPath(Band::kUhf, 106),
+        "CH.MCH_430.12.CH.PCH_430.3A.CH.CALL_430.");
+    for (const Band band : {Band::kVhf, Band::kUhf}) {
+        for (unsigned n = 1; n <= kListChannels; ++n)
+            EXPECT_NE(radio(ChannelPath(band, n) + "FREQUENCY"), "") << n;
+    }
 }
 
 TEST(ChannelItems, AllAnswersTwelveItemsAndAssignsByTabs) {

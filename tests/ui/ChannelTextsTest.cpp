@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ChannelPath.h"
 #include "support/TestSupport.h"
 #include "ui/ChannelEdit.h"
 #include "ui/ChannelRow.h"
@@ -19,7 +20,7 @@ using ui::ChannelRowTexts;
 
 ChannelRowTexts Row(TestRadio& radio, unsigned channel) {
     return ui::BuildChannelRow([&](std::string_view command) { return radio(command); },
-                               radio->ChannelPath(channel), channel);
+                               ChannelPath(Band::kVhf, channel), channel);
 }
 
 TEST(ChannelRow, LabelsOfMemoryChannelsEdgesAndCall) {

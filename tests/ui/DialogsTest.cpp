@@ -227,7 +227,7 @@ TEST(StringTable, TextsAreKeptExactly) {
     EXPECT_EQ(ui::TextPart(ui::sid::kDocTemplate, 4), ".icf");
     EXPECT_EQ(ui::RawText(110).substr(0, 25), "- To enter cloning mode:\n");
     EXPECT_TRUE(ui::RawText(5062).ends_with("start the initial setup.\r\n\r\n"));
-    EXPECT_EQ(ui::MenuText(1112), "Insert\t");
+    EXPECT_EQ(ui::MenuText(1112), "Insert");
     EXPECT_TRUE(ui::RawText(99999).empty());
     EXPECT_EQ(ui::WithoutMnemonic("&Read <- TR"), "Read <- TR");
     EXPECT_EQ(ui::WithoutMnemonic("&New\tCtrl+N"), "New");

@@ -108,7 +108,7 @@ TEST_F(EditMemoryTest, ABlankChannelShowsTheDefaultsWithOnlyTheFrequencyEnabled)
     radio("CH.MCH_144.9.APPEAR=OFF");
     std::unique_ptr<ui::CEditMemoryDlg> dialog;
     const auto sent =
-        Record([&] { dialog = std::make_unique<ui::CEditMemoryDlg>(doc, 9, nullptr); });
+        Record([&] { dialog = std::make_unique<ui::CEditMemoryDlg>(doc, Band::kVhf, 9, nullptr); });
     EXPECT_EQ(sent, (std::vector<std::string>{"CH.MCH_144.9.APPEAR", "MODEL.COUNTRY"}));
     EXPECT_EQ(dialog->windowTitle(), "Edit Memory ch");
     const Shown shown(*dialog);
@@ -148,8 +148,8 @@ TEST_F(EditMemoryTest, AMemoryChannelIsReadInOrderAndShown) {
         "TUNING_STEP_SELECTION=25k");
     radio("HEAL");
     std::unique_ptr<ui::CEditMemoryDlg> dialog;
-    const auto sent =
-        Record([&] { dialog = std::make_unique<ui::CEditMemoryDlg>(doc, 12, nullptr); });
+    const auto sent = Record(
+        [&] { dialog = std::make_unique<ui::CEditMemoryDlg>(doc, Band::kVhf, 12, nullptr); });
     const std::vector<std::string> expected = {"CH.MCH_144.12.APPEAR",
                                                "CH.MCH_144.12.FREQUENCY",
                                                "CH.MCH_144.12.REPEATER_FREQUENCY",
@@ -181,7 +181,7 @@ TEST_F(EditMemoryTest, AMemoryChannelIsReadInOrderAndShown) {
 
 TEST_F(EditMemoryTest, OkSendsEveryAssignmentInOrderAsOneChange) {
     radio.FillAllMemoryChannels();
-    ui::CEditMemoryDlg dialog(doc, 12, nullptr);
+    ui::CEditMemoryDlg dialog(doc, Band::kVhf, 12, nullptr);
     WhenModal([](QWidget* shownDialog) {
         const Shown shown(*shownDialog);
         shown.frequency->selectAll();
@@ -227,7 +227,7 @@ TEST_F(EditMemoryTest, OkSendsEveryAssignmentInOrderAsOneChange) {
 TEST_F(EditMemoryTest, CancelAndEscapeSendNothing) {
     radio.FillAllMemoryChannels();
     for (const bool escape : {false, true}) {
-        ui::CEditMemoryDlg dialog(doc, 12, nullptr);
+        ui::CEditMemoryDlg dialog(doc, Band::kVhf, 12, nullptr);
         WhenModal([escape](QWidget* shownDialog) {
             const Shown shown(*shownDialog);
             shown.frequency->clear();
@@ -250,7 +250,7 @@ TEST_F(EditMemoryTest, CancelAndEscapeSendNothing) {
 
 TEST_F(EditMemoryTest, ClearingTheFrequencyBlanksTheChannelLast) {
     radio.FillAllMemoryChannels();
-    ui::CEditMemoryDlg dialog(doc, 30, nullptr);
+    ui::CEditMemoryDlg dialog(doc, Band::kVhf, 30, nullptr);
     Shown(dialog).frequency->clear();
     dialog.accept();
     ASSERT_EQ(doc.steps.size(), 1U);
@@ -264,14 +264,14 @@ TEST_F(EditMemoryTest, ClearingTheFrequencyBlanksTheChannelLast) {
 
 TEST_F(EditMemoryTest, EdgesAndTheCallChannel) {
     for (const unsigned edge : {100U, 105U}) {
-        ui::CEditMemoryDlg dialog(doc, edge, nullptr);
+        ui::CEditMemoryDlg dialog(doc, Band::kVhf, edge, nullptr);
         const Shown shown(dialog);
         QTest::keyClicks(shown.frequency, "145");
         EXPECT_TRUE(shown.offset->isEnabled());
         EXPECT_FALSE(shown.name->isEnabled()) << edge;
         EXPECT_FALSE(shown.skip->isEnabled()) << edge;
     }
-    ui::CEditMemoryDlg call(doc, 106, nullptr);
+    ui::CEditMemoryDlg call(doc, Band::kVhf, 106, nullptr);
     const Shown shown(call);
     ASSERT_FALSE(shown.frequency->text().isEmpty());
     EXPECT_TRUE(shown.name->isEnabled());
@@ -279,21 +279,19 @@ TEST_F(EditMemoryTest, EdgesAndTheCallChannel) {
 }
 
 TEST_F(EditMemoryTest, TheUhfListAddressesTheUhfChannels) {
-    radio->SetCurrentBand(1);
-    auto sent = Record([&] { ui::CEditMemoryDlg dialog(doc, 12, nullptr); });
+    auto sent = Record([&] { ui::CEditMemoryDlg dialog(doc, Band::kUhf, 12, nullptr); });
     EXPECT_EQ(sent.front(), "CH.MCH_430.12.APPEAR");
-    sent = Record([&] { ui::CEditMemoryDlg dialog(doc, 106, nullptr); });
+    sent = Record([&] { ui::CEditMemoryDlg dialog(doc, Band::kUhf, 106, nullptr); });
     EXPECT_EQ(sent.front(), "CH.CALL_430.APPEAR");
-    sent = Record([&] { ui::CEditMemoryDlg dialog(doc, 103, nullptr); });
+    sent = Record([&] { ui::CEditMemoryDlg dialog(doc, Band::kUhf, 103, nullptr); });
     EXPECT_EQ(sent.front(), "CH.PCH_430.2B.APPEAR");
 }
 
 TEST_F(EditMemoryTest, NarrowFmIsNeverOfferedOutsideEurope) {
-    for (const int band : {0, 1}) {
-        radio->SetCurrentBand(band);
-        ui::CEditMemoryDlg dialog(doc, 1, nullptr);
+    for (const Band band : {Band::kVhf, Band::kUhf}) {
+        ui::CEditMemoryDlg dialog(doc, band, 1, nullptr);
         dialog.show();
-        EXPECT_FALSE(Shown(dialog).narrowFm->isVisible()) << band;
+        EXPECT_FALSE(Shown(dialog).narrowFm->isVisible()) << static_cast<int>(band);
         EXPECT_FALSE(Shown(dialog).wideFm->isVisible());
     }
 }
@@ -302,18 +300,17 @@ TEST_F(EditMemoryEuropeTest, NarrowFmOnlyInTheVhfList) {
     ASSERT_EQ(radio("MODEL.COUNTRY"), "EUR-A");
     radio("CH.MCH_144.1.ALL=APPEAR=ON\tFREQUENCY=145.5000\tMODE=FM Narrow");
     radio("HEAL");
-    ui::CEditMemoryDlg vhf(doc, 1, nullptr);
+    ui::CEditMemoryDlg vhf(doc, Band::kVhf, 1, nullptr);
     vhf.show();
     EXPECT_TRUE(Shown(vhf).narrowFm->isVisible());
     EXPECT_TRUE(Shown(vhf).narrowFm->isChecked());
-    radio->SetCurrentBand(1);
-    ui::CEditMemoryDlg uhf(doc, 1, nullptr);
+    ui::CEditMemoryDlg uhf(doc, Band::kUhf, 1, nullptr);
     uhf.show();
     EXPECT_FALSE(Shown(uhf).narrowFm->isVisible());
 }
 
 TEST_F(EditMemoryTest, EveryControlIsNamedAndReachedByTab) {
-    ui::CEditMemoryDlg dialog(doc, 1, nullptr);
+    ui::CEditMemoryDlg dialog(doc, Band::kVhf, 1, nullptr);
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

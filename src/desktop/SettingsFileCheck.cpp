@@ -1,10 +1,9 @@
-#include "app/SettingsFileCheck.h"
+#include "desktop/SettingsFileCheck.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-
 #include <cerrno>
 #include <string>
 

@@ -1,12 +1,11 @@
-#include "app/CAlsaTonePlayer.h"
+#include "desktop/CAlsaTonePlayer.h"
 
 #include <alsa/asoundlib.h>
-
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include "app/ToneSynthesis.h"
+#include "desktop/ToneSynthesis.h"
 
 namespace ql {
 

@@ -1,18 +1,18 @@
-#include "cli/CommandTraceSetup.h"
+#include "desktop/CommandTraceSetup.h"
 
 #include <cstdlib>
 #include <string>
 
 #include "model/CRadioData.h"
 
-namespace ql::cli {
+namespace ql {
 
-CCommandTrace OpenTraceFromEnvironment(std::ostream& err) {
+CCommandTrace OpenTraceFromEnvironment(std::ostream& err, std::string_view program) {
     const char* path = std::getenv(std::string(kTraceVariable).c_str());
     if (path == nullptr || *path == '\0') return {};
     CCommandTrace trace{std::filesystem::path(path)};
     if (!trace.IsOpen()) {
-        err << "ql7400-cli: warning: no command trace: " << trace.Failure() << '\n';
+        err << program << ": warning: no command trace: " << trace.Failure() << '\n';
     }
     return trace;
 }
@@ -24,4 +24,4 @@ void TraceCommands(CRadioData& radio, CCommandTrace& trace) {
     });
 }
 
-}  // namespace ql::cli
+}  // namespace ql

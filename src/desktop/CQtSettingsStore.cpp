@@ -1,4 +1,4 @@
-#include "app/CQtSettingsStore.h"
+#include "desktop/CQtSettingsStore.h"
 
 #include <QString>
 #include <QStringList>
@@ -6,17 +6,14 @@
 
 #include <cerrno>
 
-#include "app/SettingsFileCheck.h"
 #include "base/SystemError.h"
+#include "desktop/QtText.h"
+#include "desktop/SettingsFileCheck.h"
 #include "model/SettingsNumber.h"
 
 namespace ql {
 
 namespace {
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString KeyPath(std::string_view section, std::string_view key) {
     return ToQString(section) + '/' + ToQString(key);
 }

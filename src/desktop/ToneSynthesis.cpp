@@ -1,4 +1,4 @@
-#include "app/ToneSynthesis.h"
+#include "desktop/ToneSynthesis.h"
 
 #include <algorithm>
 #include <cmath>

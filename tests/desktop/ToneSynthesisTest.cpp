@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/ToneSynthesis.h"
+#include "desktop/ToneSynthesis.h"
 
 namespace ql {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/CQtSettingsStore.h"
+#include "desktop/CQtSettingsStore.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/TestSupport.h"
 
