@@ -3,6 +3,7 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <cstdio>
 #include <optional>
 
@@ -28,8 +29,12 @@ std::string ModemLineText(int bits) {
         int bit;
         const char* name;
     };
-    static constexpr Line kLines[] = {{TIOCM_DTR, "DTR"}, {TIOCM_RTS, "RTS"}, {TIOCM_CTS, "CTS"},
-                                      {TIOCM_DSR, "DSR"}, {TIOCM_CAR, "CD"},  {TIOCM_RI, "RI"}};
+    static constexpr std::array<Line, 6> kLines{{{TIOCM_DTR, "DTR"},
+                                                 {TIOCM_RTS, "RTS"},
+                                                 {TIOCM_CTS, "CTS"},
+                                                 {TIOCM_DSR, "DSR"},
+                                                 {TIOCM_CAR, "CD"},
+                                                 {TIOCM_RI, "RI"}}};
     std::string text;
     for (const Line& line : kLines) {
         if (!text.empty()) text += ", ";

@@ -33,6 +33,10 @@ bool HoldsDevice(const fs::path& process, dev_t device, bool& complete) {
         return false;
     }
     for (const fs::directory_iterator end; it != end; it.increment(error)) {
+        // Only what lies in /dev is looked at closer: a stat of a file on a network mount
+        // that hangs would hang here too.
+        std::error_code linkError;
+        if (!fs::read_symlink(it->path(), linkError).string().starts_with("/dev/")) continue;
         struct stat info {};
         if (::stat(it->path().c_str(), &info) == 0 && S_ISCHR(info.st_mode) &&
             info.st_rdev == device) {
