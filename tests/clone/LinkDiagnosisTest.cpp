@@ -116,6 +116,10 @@ TEST(LinkDiagnosis, AMissingDeviceNamesThePresentOnesOrTheAdapterThatVanished) {
                                                "is plugged in, but its serial device vanished a "
                                                "moment after it appeared, taken by a program"));
     EXPECT_THAT(lines[0], HasSubstr("sudo systemctl mask brltty-udev.service"));
+
+    // The same adapter taken away while the port was open: the line failed with EIO.
+    const LinkObservation lost{missing, {0, EIO, LowLatency::kUnknown}, true, 7, 0, false};
+    EXPECT_EQ(DiagnoseFailure(lost, tree.Roots()), lines);
 }
 
 // The pid of a child that opened device, locked it as a port holder does and became
