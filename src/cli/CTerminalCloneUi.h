@@ -38,10 +38,13 @@ class CTerminalCloneUi final : public CCloneUi {
     void EndWaitCursor() override {}
     void ShowInformation(std::string_view modelName, std::string_view comment) override;
     void DataLoaded() override {}
+    void ShowCause(std::string_view line) override { causes_.emplace_back(line); }
 
     // The last status text, as the status bar would show it.
     [[nodiscard]] const std::string& Status() const { return status_; }
     [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
+    // The likely causes of a failure, one line each.
+    [[nodiscard]] const std::vector<std::string>& Causes() const { return causes_; }
     // The Information dialog's content, once shown.
     [[nodiscard]] const std::string& Information() const { return information_; }
 
@@ -53,6 +56,7 @@ class CTerminalCloneUi final : public CCloneUi {
     CInterruptWatch* interrupts_;
     std::string status_;
     std::vector<Message> messages_;
+    std::vector<std::string> causes_;
     std::string information_;
     std::string caption_;
     int percent_ = -1;

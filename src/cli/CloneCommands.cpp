@@ -10,6 +10,7 @@
 #include "cli/CInterruptWatch.h"
 #include "cli/CTerminalCloneUi.h"
 #include "cli/ExitStatus.h"
+#include "cli/PortChoice.h"
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
 #include "clone/CTonePlayer.h"
@@ -61,49 +62,6 @@ std::optional<CloneArgs> ParseArgs(const std::vector<std::string>& args, std::st
     return parsed;
 }
 
-// "COM1" to "COM4" (in any letter case) name a port number; other "COM" numbers are
-// wrong, and anything else is a device path.
-std::optional<unsigned> ComPortNumber(std::string_view text, bool& invalid) {
-    invalid = false;
-    if (text.size() < 4) return std::nullopt;
-    const std::string_view prefix = text.substr(0, 3);
-    const bool com =
-        (prefix[0] | 0x20) == 'c' && (prefix[1] | 0x20) == 'o' && (prefix[2] | 0x20) == 'm';
-    const std::string_view digits = text.substr(3);
-    if (!com || digits.find_first_not_of("0123456789") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    if (digits.size() == 1 && digits[0] >= '1' && digits[0] <= '4') {
-        return static_cast<unsigned>(digits[0] - '0');
-    }
-    invalid = true;
-    return std::nullopt;
-}
-
-// The port of the option, or the stored port number. A device path given as the option is
-// opened as it is; the stored port number stays.
-struct PortChoice {
-    unsigned number = 1;
-    std::string device;  // empty: the number's device
-};
-
-std::optional<PortChoice> ChoosePort(const CSettingsStore& settings,
-                                     const std::optional<std::string>& option, std::string& error) {
-    PortChoice choice{StoredPortNumber(settings), {}};
-    if (option) {
-        bool invalid = false;
-        if (const std::optional<unsigned> com = ComPortNumber(*option, invalid)) {
-            choice.number = *com;
-        } else if (invalid || option->empty()) {
-            error = "PORT must be COM1 to COM4 or a device path, not \"" + *option + "\"";
-            return std::nullopt;
-        } else {
-            choice.device = *option;
-        }
-    }
-    return choice;
-}
-
 void PrintOutcome(CloneResult result, std::string_view what, const CTerminalCloneUi& ui,
                   const CCloneLink& link, bool terminal) {
     if (result == CloneResult::kCompleted) {
@@ -125,6 +83,7 @@ void PrintOutcome(CloneResult result, std::string_view what, const CTerminalClon
     for (const CTerminalCloneUi::Message& message : ui.Messages()) {
         std::cerr << TerminalText(message.text);
     }
+    for (const std::string& cause : ui.Causes()) std::cerr << "ql7400-cli: " << cause << '\n';
 }
 
 int RunSetup(const CloneArgs& args, CSettingsStore& settings, CCloneLink& link,
@@ -166,7 +125,7 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneSta
         std::cerr << "ql7400-cli: " << error << '\n';
         return kUsageStatus;
     }
-    link.SetDevice(port->device.empty() ? ResolvePort(settings, port->number) : port->device);
+    link.SetDevice(port->Device(settings));
     CCommandTrace trace = OpenTraceFromEnvironment(std::cerr, "ql7400-cli");
     C7400RadioData radio(settings);
     radio.Reset();

@@ -14,6 +14,7 @@
 #include "cli/CloneCommands.h"
 #include "cli/ExecCommand.h"
 #include "cli/ExitStatus.h"
+#include "cli/PortCommands.h"
 #include "desktop/CQtSettingsStore.h"
 #include "desktop/CommandTraceSetup.h"
 
@@ -25,6 +26,8 @@ void PrintUsage(std::ostream& out) {
            "       ql7400-cli info  [--port PORT]\n"
            "       ql7400-cli read  [--port PORT] OUT.icf\n"
            "       ql7400-cli write [--port PORT] IN.icf\n"
+           "       ql7400-cli ports\n"
+           "       ql7400-cli diagnose PORT\n"
            "PORT is COM1 to COM4 or a device path.\n";
 }
 
@@ -62,6 +65,13 @@ int main(int argc, char** argv) {
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(std::cout);
         return CheckStandardOutput(0);
+    }
+    if (command == "ports") {
+        return CheckStandardOutput(ql::cli::RunPorts(args, {}, std::cout, std::cerr));
+    }
+    if (command == "diagnose") {
+        const ql::CQtSettingsStore settings;
+        return CheckStandardOutput(ql::cli::RunDiagnose(args, settings, {}, std::cout, std::cerr));
     }
     const bool cloneOperation = command == "info" || command == "read" || command == "write";
     if (command != "exec" && command != "setup" && !cloneOperation) {

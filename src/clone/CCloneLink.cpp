@@ -52,6 +52,7 @@ CCloneLink::~CCloneLink() {
 
 void CCloneLink::Wire::Send(std::span<const std::uint8_t> frame) {
     // A failed write is not retried: no echo comes back and the exchange times out.
+    link_.NoteSent(frame);
     (void)link_.line_->Write(frame);
 }
 
@@ -80,6 +81,26 @@ void CCloneLink::ServeProgress() {
         session_.SetStatus(CloneStatus::kCancelled);
     }
     lastServed_ = clock_.Now();
+}
+
+// Only the start of an exchange is needed to tell an echo from an answer; a write's later
+// blocks are counted, not kept.
+void CCloneLink::NoteSent(std::span<const std::uint8_t> frame) {
+    constexpr std::size_t kKept = 4096;
+    observed_.sent += frame.size();
+    const std::size_t room = kKept - std::min(kKept, unanswered_.size());
+    unanswered_.insert(unanswered_.end(), frame.begin(),
+                       frame.begin() + static_cast<std::ptrdiff_t>(std::min(room, frame.size())));
+}
+
+void CCloneLink::NoteReceived(std::span<const std::uint8_t> bytes) {
+    if (observed_.received == 0) observed_.echoOnly = true;
+    observed_.received += bytes.size();
+    for (const std::uint8_t byte : bytes) {
+        if (!observed_.echoOnly) break;
+        observed_.echoOnly = echoed_ < unanswered_.size() && unanswered_[echoed_] == byte;
+        ++echoed_;
+    }
 }
 
 CloneResult CCloneLink::ReadInformation() {
@@ -128,7 +149,13 @@ CloneResult CCloneLink::WriteToTransceiver() {
 CloneResult CCloneLink::Run(CloneMode mode) {
     shown_ = mode != CloneMode::kInformation ? progress_ : nullptr;
     if (shown_ != nullptr) shown_->BeginProgress(CloneText(text_id::kCloning));
-    if (!line_->Open(device_, kBaudRate)) {
+    observed_ = {};
+    observed_.device = device_;
+    unanswered_.clear();
+    echoed_ = 0;
+    observed_.opened = line_->Open(device_, kBaudRate);
+    observed_.port = line_->Observed();
+    if (!observed_.opened) {
         if (shown_ != nullptr) std::exchange(shown_, nullptr)->EndProgress();
         return CloneResult::kPortUnavailable;
     }
@@ -137,6 +164,7 @@ CloneResult CCloneLink::Run(CloneMode mode) {
     Pause(kAroundRequest);
     Exchange();
     const CloneResult result = MapStatus(session_.Status());
+    observed_.port = line_->Observed();
     line_->Close();
     if (shown_ != nullptr) {
         Pause(kBeforeProgressEnds);
@@ -162,7 +190,10 @@ void CCloneLink::Exchange() {
         if (next == fetched) {
             next = fetched = 0;
             std::size_t count = 0;
-            if (line_->WaitReadable(kPollSlice) && line_->Read(bytes, count)) fetched = count;
+            if (line_->WaitReadable(kPollSlice) && line_->Read(bytes, count)) {
+                fetched = count;
+                NoteReceived(std::span(bytes).first(count));
+            }
         }
         if (next < fetched && session_.Receive(bytes[next++])) {
             session_.Dispatch();

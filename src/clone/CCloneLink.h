@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "clone/CCloneSession.h"
 #include "clone/CSerialLine.h"
 #include "clone/CloneResult.h"
+#include "clone/LinkObservation.h"
 #include "model/CIdentityRecord.h"
 
 namespace ql {
@@ -59,6 +61,9 @@ class CCloneLink {
     // The line's last failure, naming the device and the cause (after 91, why).
     [[nodiscard]] std::string LineFailure() const { return line_->LastFailure(); }
     [[nodiscard]] CSerialLine& Line() { return *line_; }
+    // What the last exchange saw of the line: the open, the bytes sent and whether anything
+    // but their echo came back. The material of DiagnoseFailure.
+    [[nodiscard]] const LinkObservation& Observation() const { return observed_; }
     // After a read that failed with 77 because its clone file could not be made or written
     // whole: why, naming the temporary directory. Empty otherwise.
     [[nodiscard]] const std::string& FileFailure() const { return fileFailure_; }
@@ -82,6 +87,8 @@ class CCloneLink {
     void Pause(std::chrono::milliseconds duration);
     // Shows the progress and asks for the cancel command.
     void ServeProgress();
+    void NoteSent(std::span<const std::uint8_t> frame);
+    void NoteReceived(std::span<const std::uint8_t> bytes);
 
     std::unique_ptr<CSerialLine> line_;
     CClock& clock_;
@@ -95,6 +102,10 @@ class CCloneLink {
     std::filesystem::path file_;
     std::string device_;
     std::string fileFailure_;
+    LinkObservation observed_;
+    // The bytes sent in this exchange, kept while all that came back may still be their echo.
+    std::vector<std::uint8_t> unanswered_;
+    std::size_t echoed_ = 0;
 };
 
 }  // namespace ql

@@ -69,13 +69,20 @@ void SetModemLines(int fd) {
 
 // Every frame of a write waits for its echo, so a USB adapter's default latency timer
 // would add seconds; ask for low latency where the driver knows the request.
-void RequestLowLatency([[maybe_unused]] int fd) {
+// A device that does not know the request at all (a pseudo-terminal) leaves it unknown.
+LowLatency RequestLowLatency([[maybe_unused]] int fd) {
 #if defined(__linux__) && defined(TIOCGSERIAL) && defined(ASYNC_LOW_LATENCY)
     serial_struct serial{};
-    if (ioctl(fd, TIOCGSERIAL, &serial) == 0) {
-        serial.flags |= ASYNC_LOW_LATENCY;
-        (void)ioctl(fd, TIOCSSERIAL, &serial);
+    if (ioctl(fd, TIOCGSERIAL, &serial) != 0) return LowLatency::kUnknown;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    if (ioctl(fd, TIOCSSERIAL, &serial) != 0) return LowLatency::kRefused;
+    // Some drivers take the request without keeping the flag.
+    if (ioctl(fd, TIOCGSERIAL, &serial) != 0 || (serial.flags & ASYNC_LOW_LATENCY) == 0) {
+        return LowLatency::kRefused;
     }
+    return LowLatency::kGranted;
+#else
+    return LowLatency::kUnknown;
 #endif
 }
 
@@ -116,6 +123,7 @@ bool CComPort::Open(std::string_view device, unsigned baud) {
     portName_ = std::string(device);
     baud_ = baud;
     lastFailure_.clear();
+    observed_ = {};
     fd_ = OpenPort(portName_, baud_);
     if (fd_ < 0) {
         Close();
@@ -171,7 +179,7 @@ int CComPort::OpenPort(const std::string& device, unsigned baud) {
         return -1;
     }
     SetModemLines(fd);
-    RequestLowLatency(fd);
+    observed_.lowLatency = RequestLowLatency(fd);
     return fd;
 }
 
@@ -254,6 +262,7 @@ std::optional<int> CComPort::ModemLines() const {
 
 void CComPort::Fail(std::string_view reportText, int code) {
     lastFailure_ = DescribePortFailure(portName_, code);
+    (IsOpen() ? observed_.ioError : observed_.openError) = code;
     if (!reportText.empty()) ReportError(reportText, code);
 }
 

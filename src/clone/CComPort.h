@@ -34,6 +34,7 @@ class CComPort : public CSerialLine {
     bool Flush() override;
     bool WaitReadable(std::chrono::milliseconds timeout) override;
     [[nodiscard]] std::string LastFailure() const override { return lastFailure_; }
+    [[nodiscard]] PortObservation Observed() const override { return observed_; }
 
     // The device and rate last passed to a successful or attempted Open.
     [[nodiscard]] const std::string& PortName() const { return portName_; }
@@ -58,6 +59,7 @@ class CComPort : public CSerialLine {
     std::string portName_;
     unsigned baud_ = 9600;
     std::string lastFailure_;
+    PortObservation observed_;
     std::optional<termios> saved_;
 };
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "clone/LinkObservation.h"
+
 namespace ql {
 
 // What the clone link needs of a serial line: open a device exclusively in the clone
@@ -41,6 +43,8 @@ class CSerialLine {
 
     // The last failure as one line naming the device and the cause; empty when none.
     [[nodiscard]] virtual std::string LastFailure() const = 0;
+    // What the line saw of its device since the last Open began; nothing by default.
+    [[nodiscard]] virtual PortObservation Observed() const { return {}; }
 };
 
 }  // namespace ql

@@ -6,6 +6,7 @@
 #include "clone/CCloneUi.h"
 #include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
+#include "clone/LinkDiagnosis.h"
 #include "model/CRadioData.h"
 
 namespace ql {
@@ -184,6 +185,9 @@ void CCloneOperations::Report(Command command, CloneResult result) {
         return;
     }
     if (entry.box != 0) ui_.ShowMessage(CloneText(entry.box), entry.warning);
+    if (result == CloneResult::kFailed || result == CloneResult::kPortUnavailable) {
+        for (const std::string& line : DiagnoseFailure(link_.Observation())) ui_.ShowCause(line);
+    }
 }
 
 }  // namespace ql

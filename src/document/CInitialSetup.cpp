@@ -4,6 +4,7 @@
 #include "clone/CCloneUi.h"
 #include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
+#include "clone/LinkDiagnosis.h"
 #include "clone/PortDevices.h"
 #include "model/CSettingsStore.h"
 #include "model/SettingsKeys.h"
@@ -55,6 +56,7 @@ SetupOutcome CInitialSetup::Ok(const SetupChoice& choice) {
     if (result != CloneResult::kCompleted) {
         ui_.ShowStatus(CloneText(text_id::kIllegalInformation));
         ui_.ShowMessage(CloneText(text_id::kCheckCloning), true);
+        for (const std::string& line : DiagnoseFailure(link_.Observation())) ui_.ShowCause(line);
     }
     std::string failure = Store(result == CloneResult::kCompleted, choice);
     return {result, std::move(failure)};

@@ -114,6 +114,29 @@ TEST_F(Cli, FailuresEndInTheirResultCodesWithTheirTexts) {
         << SettingsText(config.Path());
 }
 
+// After the status text and the box, the likely cause on a line of its own.
+TEST_F(Cli, AFailureEndsWithItsLikelyCause) {
+    // The last line of the box of 5061, and the one of 5035.
+    const std::string checkCloning = "The revision number of the transceiver.\n";
+    const std::string checkPort = "Transceiver power is ON.\n";
+    Start({"--fault", "no-answer"});
+    const CliRun info = Run({"info", "--port", Port()});
+    EXPECT_EQ(info.status, 77);
+    EXPECT_NE(info.err.find(checkCloning + "ql7400-cli: " + Port() +
+                            ": only the echo of what was sent came back: the transceiver is not "
+                            "in cloning mode"),
+              std::string::npos)
+        << info.err;
+    EXPECT_NE(info.err.find("[POWER]"), std::string::npos);
+
+    const std::string missing = dir.File("ttyUSB7").string();
+    const CliRun setup = Run({"info", "--port", missing});
+    EXPECT_EQ(setup.status, 91);
+    EXPECT_NE(setup.err.find(checkPort + "ql7400-cli: " + missing + ": the device does not exist"),
+              std::string::npos)
+        << setup.err;
+}
+
 TEST_F(Cli, CtrlCCancelsAReadWhoseProgressShowsOnTheTerminal) {
     Start({"--pace"});
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);

@@ -69,6 +69,7 @@ class ScriptedUi final : public CCloneUi {
         Log("information: ", std::string(model) + "|" + std::string(comment));
     }
     void DataLoaded() override { Log("data loaded", ""); }
+    void ShowCause(std::string_view line) override { Log("cause: ", line); }
 
     // Only the status texts and boxes, the report of an operation.
     [[nodiscard]] std::vector<std::string> Report() const;

@@ -75,6 +75,7 @@ class FastSilenceLine final : public CSerialLine {
     bool Flush() override { return line_->Flush(); }
     bool WaitReadable(milliseconds timeout) override;
     [[nodiscard]] std::string LastFailure() const override { return line_->LastFailure(); }
+    [[nodiscard]] PortObservation Observed() const override { return line_->Observed(); }
 
   private:
     std::unique_ptr<CSerialLine> line_;

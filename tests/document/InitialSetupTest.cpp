@@ -74,6 +74,16 @@ TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
     EXPECT_EQ(tones.signals.at(0).front().hertz, 500U);
 }
 
+TEST_F(InitialSetup, AFailedOkNamesTheLikelyCauseAfterItsBox) {
+    peer.echo = false;  // the line stays silent
+    EXPECT_EQ(setup->Ok({2, "K1XYZ", "/dev/ttyACM4"}).result, CloneResult::kFailed);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{
+                          "status: " + std::string(CloneText(5029)),
+                          "box!: " + std::string(CloneText(5061)),
+                          "cause: /dev/ttyACM4: nothing came back: the cable is not connected to "
+                          "the computer or to the transceiver, or the transceiver is off"}));
+}
+
 TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {
     Identify({0x05});  // the expansion byte never came
     EXPECT_EQ(setup->Ok({1, "K1XYZ", {}}).result, CloneResult::kFailed);
