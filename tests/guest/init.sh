@@ -9,10 +9,15 @@ mount -t proc proc /proc
 mount -t sysfs sysfs /sys
 mount -t devtmpfs devtmpfs /dev
 mount -t tmpfs tmpfs /tmp
+mkdir -p /etc
 export HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config XDG_DATA_HOME=/tmp/home/.local/share
 export XDG_RUNTIME_DIR=/tmp/run
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+# A user other than root, for the exclusive-mode check; the port open to everyone otherwise.
+echo 'nobody:x:65534:65534:nobody:/tmp:/bin/sh' >/etc/passwd
+echo 'nogroup:x:65534:' >/etc/group
+chmod 666 /dev/ttyS1
 
 port=/dev/ttyS1
 pass() { echo "GUEST-PASS: $*"; }
@@ -41,6 +46,10 @@ echo "GUEST-INFO: init started at $(uptime) s"
 grep -q '^1: uart:16550A' /proc/tty/driver/serial && pass "ttyS1 is a 16550A" ||
   fail "ttyS1 is not a 16550A: $(sed -n '/^1:/p' /proc/tty/driver/serial)"
 
+# The port flags the driver keeps (serial_core's UPF_*), before any program opened the port.
+low_latency=$((0x2000))
+flags_before=$(cat /sys/class/tty/ttyS1/flags)
+
 step setup setup --port "$port" --call-sign N0CALL
 step info info --port "$port"
 grep -q '^Model: RZ-7400$' /tmp/info.out && pass "info names the model" || fail "info names no model"
@@ -50,7 +59,7 @@ grep -q '^Model: RZ-7400$' /tmp/info.out && pass "info names the model" || fail 
 # The kernel raises DTR and RTS on open; the program drops DTR and keeps RTS.
 ql7400-cli read --port "$port" /tmp/read.icf >/tmp/read.out 2>&1 &
 reader=$!
-seen_lines=no seen_speed=no seen_lock=no
+seen_lines=no seen_speed=no seen_lock=no seen_excl=no
 while kill -0 "$reader" 2>/dev/null; do
   if [ "$seen_lines" = no ]; then
     lines=$(lines_of_ttyS1)
@@ -61,7 +70,9 @@ while kill -0 "$reader" 2>/dev/null; do
   else
     stty -F "$port" 2>/dev/null | grep -q '^speed 9600 baud' && seen_speed=yes
     flock -n "$port" true 2>/dev/null || seen_lock=yes
-    [ "$seen_speed$seen_lock" = yesyes ] && break
+    # TIOCEXCL: another user's open is refused (root's would pass).
+    su -s /bin/sh -c "exec 3<>$port" nobody 2>&1 | grep -q 'busy' && seen_excl=yes
+    [ "$seen_speed$seen_lock$seen_excl" = yesyesyes ] && break
   fi
   usleep 20000
 done
@@ -73,6 +84,14 @@ sed 's/^/  read: /' /tmp/read.out
   fail "never saw RTS raised with DTR dropped while the port was open"
 [ "$seen_speed" = yes ] && pass "port at 9600 baud while open" || fail "port never at 9600 baud"
 [ "$seen_lock" = yes ] && pass "port locked (flock) while open" || fail "port not locked while open"
+[ "$seen_excl" = yes ] && pass "port in exclusive mode while open" ||
+  fail "another user could open the port while it was held"
+flags=$(cat /sys/class/tty/ttyS1/flags)
+if [ $((flags_before & low_latency)) = 0 ] && [ $((flags & low_latency)) != 0 ]; then
+  pass "low latency requested (port flags $flags_before -> $flags)"
+else
+  fail "low latency not requested (port flags $flags_before -> $flags)"
+fi
 echo "  modem lines after close: $(lines_of_ttyS1)"
 [ -f /tmp/read.icf ] && echo "GUEST-SHA256 read $(sha256sum /tmp/read.icf | cut -d' ' -f1)"
 
