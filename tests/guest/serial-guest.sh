@@ -39,7 +39,8 @@ find_kernel() {
 }
 if ! kernel=$(find_kernel); then
   command -v apt-get >/dev/null || skip "no cloud kernel in /boot and no apt-get to fetch one"
-  package=$(apt-cache depends linux-image-cloud-amd64 2>/dev/null | sed -n 's/^ *Depends: \(linux-image-.*\)$/\1/p' | head -1)
+  package=$(apt-cache depends linux-image-cloud-amd64 2>/dev/null |
+    sed -n 's/^ *Depends: \(linux-image-.*\)$/\1/p' | sed -n 1p)
   [ -n "$package" ] || skip "apt knows no linux-image-cloud-amd64 (apt-get update?)"
   rm -rf "$work/kernel" && mkdir -p "$work/kernel"
   echo "fetching $package into $work/kernel"
@@ -85,7 +86,7 @@ for lib in $(ldd "$bin/ql7400-cli" | grep -o '/[^ ]*'); do
   cp -L "$lib" "$root$lib"
 done
 cp "$run/write.icf" "$root/data/write.icf"
-if "$bin/ql7400-cli" --help 2>&1 | grep -qw diagnose; then
+if grep -qw diagnose <<<"$("$bin/ql7400-cli" --help 2>&1)"; then
   touch "$root/data/diagnose"
   echo "ql7400-cli has diagnose: the guest runs it too"
 fi

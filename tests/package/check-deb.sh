@@ -34,6 +34,7 @@ if [ -z "$deb" ]; then
   [ -n "$deb" ] || { cat "$work/cpack.log"; echo "FAIL: cpack made no ql7400_*_amd64.deb"; exit 1; }
 fi
 [ -f "$deb" ] || { echo "FAIL: no package $deb"; exit 1; }
+deb=$(realpath "$deb")  # apt takes a file for a package name only with a path
 echo "package: ${deb##*/} ($(du -k "$deb" | cut -f1) KB)"
 
 # --- control fields ---------------------------------------------------------------------------
@@ -46,7 +47,7 @@ case "${deb##*/}" in
   *) fail "file name ${deb##*/} does not carry version $(field Version)" ;;
 esac
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
-field Description | grep -qi 'radio amateur' || fail "the description does not say whom it is for"
+grep -qi 'radio amateur' <<<"$(field Description)" || fail "the description does not say whom it is for"
 depends=$(field Depends)
 echo "Depends: $depends"
 # Computed by dpkg-shlibdeps: the libraries the programs link, with the versions their symbols need.
@@ -84,22 +85,22 @@ unexpected=$(grep -v -e '^/usr$' -e '^/usr/share/doc-base\(/ql7400\)\?$' -e '^/u
 grep -q '^/usr/share/icons/hicolor/icon-theme.cache$' <<<"$paths" && fail "the package ships an icon cache"
 
 # --- unpacked: stripped programs that run, the Debian documents ---------------------------------
-root=$work/root
-mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
-touch "$root/var/lib/dpkg/status"
 dpkg-deb -x "$deb" "$work/x" || fail "dpkg-deb -x"
 for program in ql7400 ql7400-cli rz7400-sim; do
-  file -b "$work/x/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
+  grep -q ', stripped' <<<"$(file -b "$work/x/usr/bin/$program")" || fail "$program is not stripped"
 done
-"$work/x/usr/bin/ql7400-cli" --help 2>&1 | grep -q '^usage: ql7400-cli' || fail "the packaged ql7400-cli does not run"
-head -1 "$work/x/usr/share/doc/ql7400/copyright" |
-  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+grep -q '^usage: ql7400-cli' <<<"$("$work/x/usr/bin/ql7400-cli" --help 2>&1)" || fail "the packaged ql7400-cli does not run"
+[ "$(head -1 "$work/x/usr/share/doc/ql7400/copyright")" = \
+  'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ] ||
   fail "copyright is not in the machine-readable format"
-gzip -dc "$work/x/usr/share/doc/ql7400/changelog.gz" | head -1 |
-  grep -q "^ql7400 ($(field Version))" || fail "changelog does not start with this version"
+changelog=$(gzip -dc "$work/x/usr/share/doc/ql7400/changelog.gz")
+[[ "$changelog" == "ql7400 ($(field Version)) "* ]] || fail "changelog does not start with this version"
 
 # --- install into a throw-away root and remove: nothing may be left behind -----------------------
 # (Dependencies are not there, and no maintainer script is expected to run.)
+root=$work/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
 if dpkg --root="$root" --force-depends --force-not-root --log=/dev/null -i "$deb" >"$work/dpkg.log" 2>&1; then
   [ -x "$root/usr/bin/ql7400" ] || fail "dpkg --root -i installed no ql7400"
   scripts=$(ls "$root/var/lib/dpkg/info" | grep -E '^ql7400\.(pre|post)(inst|rm)$')
