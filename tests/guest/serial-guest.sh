@@ -15,7 +15,7 @@ set -uo pipefail
 
 bin=${1:?directory of ql7400-cli and rz7400-sim}
 work=${2:?work directory}
-here=$(cd "$(dirname "$0")" && pwd)
+here=$(cd "${0%/*}" && pwd)
 skip() { echo "SKIP: $*"; exit 77; }
 die() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -115,7 +115,8 @@ qemu_pid=$!
 wait "$qemu_pid"
 status=$?
 qemu_pid=
-tr -d '\r' <"$raw_console" >"$console"
+# Without carriage returns and the terminal's reset sequences.
+tr -d '\r' <"$raw_console" | sed 's/\x1bc//g; s/\x1b\[[0-9;?]*[A-Za-z]//g' >"$console"
 echo "guest ran $(($(date +%s) - start)) s (qemu status $status)"
 sed -n '/GUEST-\|^  /p' "$console"
 
