@@ -3,9 +3,11 @@
 #   make run    the programs, for using them: on a fresh checkout build/ is configured without
 #               tests and with warnings allowed, so it needs only the programs' packages
 #   make test   everything a developer or CI checks: build/ with the tests, warnings are errors
+#   make deb    the Debian package ql7400_<version>_amd64.deb, in this folder
 BUILD        ?= build
 BUILD_ASAN   ?= build-asan
 BUILD_FUZZ   ?= build-fuzz
+BUILD_DEB    ?= build-deb
 BUILD_TYPE   ?= RelWithDebInfo
 FUZZ_SECONDS ?= 15
 FUZZ_LONG_SECONDS ?= 3600
@@ -17,7 +19,7 @@ RUN_COMMAND  ?= $(BUILD)/bin/ql7400
 
 FORMAT_FILES = find src tests bench fuzz -name '*.cpp' -o -name '*.h'
 
-.PHONY: all deps deps-run build programs run install screenshots test test-unit test-sanitize test-fuzz bench \
+.PHONY: all deps deps-run deps-deb deb build programs run install screenshots test test-unit test-sanitize test-fuzz bench \
 	fuzz fuzz-long format format-check tidy clean
 
 all: build
@@ -27,6 +29,9 @@ deps:
 
 deps-run:
 	@scripts/install-deps run
+
+deps-deb:
+	@scripts/install-deps deb
 
 # The programs: a build/ that a developer configured is used as it is; a fresh one gets no
 # test, benchmark or fuzz code, and a compiler warning stops no user.
@@ -45,6 +50,20 @@ build: deps
 
 install: programs
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, from a build folder of its own (no test programs), installed under /usr
+# and built with Debian's hardening flags; the Depends line comes from dpkg-shlibdeps.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+deb: deps-deb
+	cmake -S . -B $(BUILD_DEB) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DQL_TESTS=OFF -DQL_BENCH=OFF -DQL_WERROR=OFF \
+	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)"
+	cmake --build $(BUILD_DEB) -j $(JOBS)
+	rm -rf $(BUILD_DEB)/package
+	cd $(BUILD_DEB) && cpack -B package
+	cp $(BUILD_DEB)/package/ql7400_*_amd64.deb .
+	@ls -1 ql7400_*_amd64.deb
 
 # Every window rendered to build/screenshots/*.png on the offscreen platform.
 screenshots: build
@@ -96,4 +115,4 @@ tidy: build
 	run-clang-tidy -quiet -p $(BUILD) src/ 2>/dev/null || clang-tidy -p $(BUILD) $$(find src -name '*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_DEB)
