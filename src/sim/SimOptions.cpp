@@ -1,7 +1,10 @@
 #include "sim/SimOptions.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
+
+#include "model/CVersion.h"
 
 namespace ql::sim {
 
@@ -62,7 +65,36 @@ std::optional<SimFault> ParseFault(std::string_view text) {
     return std::nullopt;
 }
 
+// A version by number or by name, the name in either letter case.
+std::optional<unsigned> ParseCountry(std::string_view text) {
+    if (const std::optional<unsigned> number = ParseNumber(text, 10, CVersion::kCount - 1)) {
+        return number;
+    }
+    std::string name(text);
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const int number = CVersion::NumberOf(name);
+    if (number < 0) return std::nullopt;
+    return static_cast<unsigned>(number);
+}
+
 }  // namespace
+
+std::string SimUsage() {
+    std::string usage =
+        "usage: rz7400-sim --link PATH [--image FILE] [--country VERSION] [--expand MASK]\n"
+        "                  [--comment TEXT] [--block-size N] [--pace] [--written FILE]\n"
+        "                  [--fault KIND] [--once]\n"
+        "       rz7400-sim --help\n"
+        "versions (number or name):";
+    for (int number = 0; number < CVersion::kCount; ++number) {
+        usage += number % 6 == 0 ? "\n       " : "  ";
+        usage += std::to_string(number) + ' ' + std::string(CVersion::Name(number));
+    }
+    usage +=
+        "\nfaults: bad-checksum:N silent-after:N end-after:N no-answer no-echo noise\n"
+        "        result:V model:HEX revision:N\n";
+    return usage;
+}
 
 std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args,
                                           std::string& error) {
@@ -81,12 +113,19 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
             return parsed.has_value();
         };
         bool ok = true;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return options;
+        }
         if (arg == "--pace") {
             options.pace = true;
         } else if (arg == "--once") {
             options.once = true;
         } else if (arg == "--country") {
-            ok = number(15, options.country);
+            const std::optional<std::string_view> text = value();
+            const std::optional<unsigned> country = text ? ParseCountry(*text) : std::nullopt;
+            ok = country.has_value();
+            if (ok) options.country = *country;
         } else if (arg == "--expand") {
             ok = number(63, options.expand);
         } else if (arg == "--block-size") {

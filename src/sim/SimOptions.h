@@ -39,21 +39,18 @@ struct SimOptions {
     std::string written;
     SimFault fault;
     bool once = false;
+    bool help = false;  // --help: print the usage and do nothing else
 };
 
 // Blocks larger than this would not fit a frame of 255 bytes.
 inline constexpr unsigned kMaxBlockSize = 122;
 
 // The options of the command line (without the program name); empty with a message in
-// error when they are wrong.
+// error when they are wrong. --country takes a version number (0-15) or name ("EUR-B").
 std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args,
                                           std::string& error);
 
-inline constexpr std::string_view kUsage =
-    "usage: rz7400-sim --link PATH [--image FILE] [--country N] [--expand MASK]\n"
-    "                  [--comment TEXT] [--block-size N] [--pace] [--written FILE]\n"
-    "                  [--fault KIND] [--once]\n"
-    "faults: bad-checksum:N silent-after:N end-after:N no-answer no-echo noise\n"
-    "        result:V model:HEX revision:N\n";
+// The usage text, with the version numbers and names that --country takes.
+[[nodiscard]] std::string SimUsage();
 
 }  // namespace ql::sim

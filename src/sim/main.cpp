@@ -116,8 +116,12 @@ int Run(std::span<const std::string_view> args) {
     std::string error;
     const std::optional<SimOptions> options = ParseSimOptions(args, error);
     if (!options) {
-        std::cerr << "rz7400-sim: " << error << '\n' << kUsage;
+        std::cerr << "rz7400-sim: " << error << '\n' << SimUsage();
         return kUsageError;
+    }
+    if (options->help) {
+        std::cout << SimUsage();
+        return 0;
     }
     CMemoryImage memory = BuildFactoryImage(static_cast<int>(options->country));
     if (!options->image.empty()) {

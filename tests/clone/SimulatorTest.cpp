@@ -66,6 +66,33 @@ TEST_F(Simulator, IdentifiesItselfAsConfigured) {
     EXPECT_EQ(info.Comment(), "Mobile 2        ");
 }
 
+TEST_F(Simulator, TakesTheVersionByNameAsWellAsByNumber) {
+    Start({"--country", "eur-b"});
+    ASSERT_EQ(link->ReadInformation(), CloneResult::kCompleted);
+    EXPECT_EQ(link->GetInformation().payload[0], 5);
+}
+
+TEST(SimulatorCommandLine, HelpPrintsTheUsageWithEveryVersionAndAWrongVersionIsRefused) {
+    ChildProcess help({BinaryPath("rz7400-sim"), "--help"});
+    EXPECT_EQ(help.Wait(30s), 0);
+    EXPECT_TRUE(help.Stdout().starts_with("usage: rz7400-sim --link PATH")) << help.Stdout();
+    for (const std::string_view version : {"0 USA-A", "5 EUR-B", "15 JPN-3"}) {
+        EXPECT_NE(help.Stdout().find(version), std::string::npos) << version;
+    }
+    EXPECT_EQ(help.Stderr(), "");
+
+    for (const std::string_view country : {"16", "EUR-Z", "-1", ""}) {
+        ChildProcess wrong({BinaryPath("rz7400-sim"), "--link", "/nonexistent/rz", "--country",
+                            std::string(country)});
+        EXPECT_EQ(wrong.Wait(30s), 2) << country;
+        EXPECT_TRUE(
+            wrong.Stderr().starts_with("rz7400-sim: missing or bad value for --country\n"
+                                       "usage: "))
+            << wrong.Stderr();
+        EXPECT_EQ(wrong.Stdout(), "");
+    }
+}
+
 TEST_F(Simulator, ReadBringsItsWholeMemory) {
     Start({"--country", "5"});
     ASSERT_EQ(link->ReadFromTransceiver(), CloneResult::kCompleted);
