@@ -8,10 +8,12 @@
 namespace ql {
 
 namespace {
-QLabel* Pane(const QString& text, const QString& name, QWidget* parent) {
+// A pane reads as the text it shows (no accessible name of its own, so assistive technology
+// hears every change of it); what it is goes into the description.
+QLabel* Pane(const QString& text, const QString& description, QWidget* parent) {
     auto* pane = ui::MakeChild<QLabel>(text, parent);
     pane->setTextFormat(Qt::PlainText);
-    pane->setAccessibleName(name);
+    pane->setAccessibleDescription(description);
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return pane;
 }
@@ -25,7 +27,7 @@ CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent) {
     // The lock states are not known to a portable program: the indicators stay greyed.
     for (const int id :
          {ui::sid::kIndicatorCaps, ui::sid::kIndicatorNum, ui::sid::kIndicatorScroll}) {
-        QLabel* indicator = Pane(ui::Text(id), ui::Text(id), this);
+        QLabel* indicator = Pane(ui::Text(id), QString(), this);
         indicator->setEnabled(false);
         indicator->setAlignment(Qt::AlignCenter);
         indicator->setMinimumWidth(

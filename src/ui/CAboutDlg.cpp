@@ -20,7 +20,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* name = MakeChild<QLabel>(Text(sid::kAboutVersion), this);
     name->setTextFormat(Qt::PlainText);
-    name->setAccessibleName(name->text());
 
     auto* ok = MakeChild<QPushButton>(Text(sid::kOk), this);
     ok->setDefault(true);

@@ -36,8 +36,9 @@ CInformationDlg::CInformationDlg(const QString& model, const QString& comment, Q
     comment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     modelLabel->setBuddy(model_);
     commentLabel->setBuddy(comment_);
-    model_->setAccessibleName(Text(sid::kModel));
-    comment_->setAccessibleName(Text(sid::kComment));
+    // The values read as themselves; the buddy labels and descriptions say what they are.
+    model_->setAccessibleDescription(Text(sid::kModel));
+    comment_->setAccessibleDescription(Text(sid::kComment));
 
     auto* ok = MakeChild<QPushButton>(Text(sid::kOk), this);
     ok->setDefault(true);

@@ -11,6 +11,8 @@ namespace ql::ui {
 
 CNotesPanel::CNotesPanel(const QString& heading, const QString& text, QWidget* parent)
     : QFrame(parent), heading_(heading) {
+    // The heading is painted, not a label: the panel carries it as its name.
+    setAccessibleName(heading);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     QPalette colours = palette();
@@ -21,7 +23,8 @@ CNotesPanel::CNotesPanel(const QString& heading, const QString& text, QWidget* p
 
     auto* body = MakeChild<QLabel>(text, this);
     body->setTextFormat(Qt::PlainText);
-    body->setAccessibleName(heading);
+    // The notes read as their text; the heading, painted above them, is their description.
+    body->setAccessibleDescription(heading);
     body->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     body->setAutoFillBackground(true);
     QPalette white = body->palette();

@@ -1,6 +1,7 @@
 // The main window as the user meets it: menus, accelerators, toolbar, status bar, the Notes
 // entry, the size limits, the view's commands and the help.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -16,8 +17,10 @@
 
 #include "app/AppFixture.h"
 #include "app/CFrameStatusBar.h"
+#include "app/CHelpLauncher.h"
 #include "app/CMainFrame.h"
 #include "app/CQL7400Doc.h"
+#include "support/AccessibleLabels.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CQL7400View.h"
 #include "ui/StringTable.h"
@@ -159,6 +162,24 @@ TEST_F(MainFrameTest, TheStatusBarShowsIndicatorsAndACallSignPaneSizedToItsText)
     EXPECT_EQ(bar->CallSignWidth(), 0);
 }
 
+TEST_F(MainFrameTest, TheStatusBarPanesReadAsWhatTheyShowAndSayWhatTheyAre) {
+    ExpectLabelsReadAsTheirText(frame);
+    const auto heard = [&](const QString& shown) {
+        for (QLabel* label : frame.statusBar()->findChildren<QLabel*>()) {
+            if (label->text() != shown) continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+            return face->text(QAccessible::Name) + " | " + face->text(QAccessible::Description);
+        }
+        return QStringLiteral("no pane shows ") + shown;
+    };
+    EXPECT_EQ(heard("Ready"), "Ready | Message");
+    frame.SetMessageText(" Cloning completed.");
+    frame.SetCallSign("OK2AA");
+    EXPECT_EQ(heard(" Cloning completed."), " Cloning completed. | Message");
+    EXPECT_EQ(heard("OK2AA"), "OK2AA | Call sign");
+    ExpectLabelsReadAsTheirText(frame);
+}
+
 TEST_F(MainFrameTest, ResizingStaysWithinItsLimits) {
     frame.resize(100, 50);
     EXPECT_EQ(frame.size(), QSize(300, 200));
@@ -211,6 +232,18 @@ TEST_F(MainFrameTest, AboutAndHelp) {
     EXPECT_TRUE(browser.opened[0].toLocalFile().endsWith("docs/index.html"))
         << browser.opened[0].toString().toStdString();
     EXPECT_TRUE(QFileInfo::exists(browser.opened[0].toLocalFile()));
+    EXPECT_TRUE(prompts.Take().empty());
+
+    // A desktop without a program for the manual (a handler that cannot take the address):
+    // the message says so and where the manual is, not that it is missing.
+    QDesktopServices::setUrlHandler("file", &browser, "NoSuchSlot");
+    frame.Execute(cmd::kContents);
+    QDesktopServices::unsetUrlHandler("file");
+    const std::vector<std::string> shown = prompts.Take();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_TRUE(shown[0].starts_with("warning: No program to open the user manual was found."))
+        << shown[0];
+    EXPECT_TRUE(shown[0].ends_with("\n" + CHelpLauncher::ManualPath().toStdString())) << shown[0];
 }
 
 }  // namespace

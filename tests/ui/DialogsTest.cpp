@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include "clone/CComPort.h"
 #include "clone/CloneFakes.h"
 #include "document/CInitialSetup.h"
+#include "support/AccessibleLabels.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/ModalDriver.h"
 #include "ui/CAboutDlg.h"
@@ -34,13 +36,18 @@
 namespace ql::test {
 namespace {
 
-// Every control a user can reach has a name for assistive technology.
+// Every control a user can reach has a name for assistive technology, and every label reads
+// as the text it shows.
 void ExpectAccessibleNames(const QWidget& dialog) {
-    for (const QWidget* control : dialog.findChildren<QWidget*>()) {
+    ExpectLabelsReadAsTheirText(dialog);
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
         const bool reachable =
             control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&dialog);
         if (!reachable) continue;
-        QString name = control->accessibleName();
+        // What assistive technology reads: a label that can take the focus to select its
+        // text reads as that text.
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        QString name = face != nullptr ? face->text(QAccessible::Name) : QString();
         if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
             if (name.isEmpty()) name = button->text();
         }
@@ -65,9 +72,21 @@ TEST(Dialogs, InformationShowsSixteenCharactersOfCommentInFull) {
     EXPECT_EQ(dialog.CommentText(), " A  B  C  D  E  ");
     dialog.show();
     const auto labels = dialog.findChildren<QLabel*>();
-    for (const QLabel* label : labels) {
+    for (QLabel* label : labels) {
         if (label->text() == dialog.CommentText()) {
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+        }
+        // The values read as themselves; their labels and descriptions say what they are.
+        if (label->text() == "RZ-7400") {
+            EXPECT_EQ(label->accessibleDescription(), "Model");
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+            EXPECT_EQ(face->text(QAccessible::Name), "RZ-7400");
+            const auto named = face->relations(QAccessible::Label);
+            ASSERT_FALSE(named.isEmpty());
+            EXPECT_EQ(named.first().first->text(QAccessible::Name), "Model:");
+        }
+        if (label->text() == dialog.CommentText()) {
+            EXPECT_EQ(label->accessibleDescription(), "Comment");
         }
     }
     ExpectAccessibleNames(dialog);
@@ -86,6 +105,15 @@ TEST(Dialogs, NotesCloseWritesTheStartupFlagAndEscapeWritesNothing) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_EQ(settings.GetInt("Tip", "StartUp", -1), -1);
         ExpectAccessibleNames(dialog);
+        // The notes read as their text, under the panel's heading.
+        bool found = false;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->text().startsWith("- To enter cloning mode:")) continue;
+            found = true;
+            EXPECT_EQ(label->accessibleDescription(), "Notes");
+            EXPECT_EQ(label->parentWidget()->accessibleName(), "Notes");
+        }
+        EXPECT_TRUE(found);
     }
     {
         ui::CNotesDlg dialog(settings, nullptr);
@@ -152,6 +180,7 @@ TEST(Dialogs, TheProgressDialogDisablesItsOwnerButAnswersEscapeItself) {
         EXPECT_TRUE(progress.isVisible());
         EXPECT_EQ(progress.parentWidget(), nullptr);
         EXPECT_EQ(progress.findChild<QProgressBar*>()->accessibleName(), "Progress");
+        ExpectAccessibleNames(progress);
 
         progress.SetProgress(40);
         EXPECT_EQ(progress.Position(), 40);

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "support/AccessibleLabels.h"
 #include "support/ViewFixture.h"
 #include "ui/CEditMemoryDlg.h"
 
@@ -328,6 +329,7 @@ TEST_F(EditMemoryTest, EveryControlIsNamedAndReachedByTab) {
     EXPECT_EQ(labelOf(shown.repeaterTone), "Tone / ToneSquelch");
     EXPECT_EQ(labelOf(shown.skip), "Skip");
     EXPECT_EQ(labelOf(shown.am), "Mode");
+    ExpectLabelsReadAsTheirText(dialog);
 
     shown.frequency->setFocus();
     std::vector<QWidget*> visited;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "clone/CComPort.h"
+#include "support/AccessibleLabels.h"
 
 namespace ql::test {
 
@@ -59,6 +60,7 @@ std::vector<std::string> CommonQueries(const std::vector<std::string>& names) {
 }
 
 void ExpectAccessible(const QWidget& root) {
+    ExpectLabelsReadAsTheirText(root);
     for (const QWidget* control : root.findChildren<QWidget*>()) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(&root)) continue;
         QString name = control->accessibleName();
