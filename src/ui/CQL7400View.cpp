@@ -17,6 +17,7 @@
 #include "ui/CRadioCommands.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
+#include "ui/ColumnFit.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
 
@@ -78,7 +79,7 @@ CQL7400View::CQL7400View(CRadioCommands& radio, CSettingsStore& settings, CUserP
     columns->setHighlightSections(false);
     columns->setSectionsClickable(false);
     for (int column = 0; column < kColumnCount; ++column) {
-        columns->resizeSection(column, StoredWidth(settings_, column));
+        columns->resizeSection(column, StartWidth(column));
     }
 
     // A width is kept as soon as the user changes it.
@@ -107,9 +108,14 @@ int CQL7400View::DefaultWidth(int column) {
     return kDefaultWidths.at(static_cast<std::size_t>(column));
 }
 
-int CQL7400View::StoredWidth(CSettingsStore& settings, int column) {
-    int width = settings.GetInt(settings::kColumn, settings::WidthKey(column), 0);
-    if (width == 0) width = DefaultWidth(column);
+int CQL7400View::FittedWidth(int column) const {
+    return std::max({DefaultWidth(column), CellWidthFor(column, fontMetrics()),
+                     horizontalHeader()->sectionSizeHint(column)});
+}
+
+int CQL7400View::StartWidth(int column) const {
+    int width = settings_.GetInt(settings::kColumn, settings::WidthKey(column), 0);
+    if (width == 0) width = FittedWidth(column);
     return std::clamp(width, kMinimumWidth, kMaximumWidth);
 }
 

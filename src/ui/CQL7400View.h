@@ -62,8 +62,12 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     // changes is written at once.
     void StoreColumnWidths();
 
-    // The stored width of a column, or its default, kept within 20..400.
-    [[nodiscard]] static int StoredWidth(CSettingsStore& settings, int column);
+    // The width a column starts with: the stored width, else its fitted default, kept
+    // within 20..400.
+    [[nodiscard]] int StartWidth(int column) const;
+    // The default width when none is stored: the table's width, widened to show the header
+    // text and the widest value of the column whole in the view's font.
+    [[nodiscard]] int FittedWidth(int column) const;
     [[nodiscard]] static int DefaultWidth(int column);
 
   Q_SIGNALS:

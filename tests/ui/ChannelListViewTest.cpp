@@ -15,6 +15,7 @@
 #include "ui/CChannelListModel.h"
 #include "ui/CChannelRowDelegate.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/ColumnFit.h"
 #include "ui/StringTable.h"
 
 namespace ql::test {
@@ -64,7 +65,9 @@ TEST_F(ChannelListTest, HeadersAlignmentsAndDefaultWidths) {
     const std::vector<int> widths = {75, 70, 40, 70, 50, 50, 50, 50, 50, 50, 50, 400};
     for (int column = 0; column < 12; ++column) {
         EXPECT_EQ(view->model()->headerData(column, Qt::Horizontal).toString(), headers.at(column));
-        EXPECT_EQ(view->columnWidth(column), widths.at(static_cast<std::size_t>(column)));
+        // The table's widths, or wider where the font needs it.
+        EXPECT_GE(view->columnWidth(column), widths.at(static_cast<std::size_t>(column)));
+        EXPECT_EQ(view->columnWidth(column), std::min(view->FittedWidth(column), 400));
         const auto alignment =
             view->model()->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
         const bool right = column >= 1 && column <= 10;
@@ -81,7 +84,7 @@ TEST_F(ChannelListTest, ColumnWidthsAreStoredAndClampedWhenReadBack) {
         const auto view = MakeView();
         EXPECT_EQ(view->columnWidth(3), 400);
         EXPECT_EQ(view->columnWidth(5), 20);
-        EXPECT_EQ(view->columnWidth(1), 70);
+        EXPECT_EQ(view->columnWidth(1), view->FittedWidth(1)) << "0 means none stored";
         view->horizontalHeader()->resizeSection(4, 600);
         view->horizontalHeader()->resizeSection(2, 10);
         EXPECT_EQ(view->columnWidth(2), 20);
@@ -92,6 +95,56 @@ TEST_F(ChannelListTest, ColumnWidthsAreStoredAndClampedWhenReadBack) {
     const auto view = MakeView();
     EXPECT_EQ(view->columnWidth(4), 400);
     EXPECT_EQ(view->columnWidth(2), 20);
+}
+
+// Under a larger font than the table's widths were made for, every header and every value
+// the list can show still reads whole; a width the user chose stays as it was.
+TEST_F(ChannelListTest, DefaultWidthsFitTheHeadersAndTheWidestValuesInTheFont) {
+    radio.FillAllMemoryChannels();
+    radio(
+        "CH.MCH_144.1.ALL=APPEAR=ON\tFREQUENCY=145.0000\tNAME=WWWWWWWW\t"
+        "DUPLEX_SELECTION=Dup-\tREPEATER_FREQUENCY=19.9950\tTONE_SELECTION=TSQL\t"
+        "TSQL_FREQUENCY=254.1\tTUNING_STEP_SELECTION=12.5k\tMODE=FM Narrow\tSKIP=PROGRAM_SKIP");
+    radio("CH.MCH_144.2.ALL=APPEAR=ON\tFREQUENCY=999.9900");
+    radio("HEAL");
+    settings.SetInt("Column", "Width6", 33);
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    const auto view = MakeView();
+    QApplication::setFont(original);
+    ASSERT_EQ(view->font().pointSize(), 16);
+
+    ASSERT_EQ(view->model()->index(1, ui::kColFrequency).data().toString(), "999.9900 ?");
+    const QFontMetrics metrics = view->fontMetrics();
+    for (int column = 0; column < ui::kColEmpty; ++column) {
+        const int width = view->columnWidth(column);
+        if (column == 6) {
+            EXPECT_EQ(width, 33) << "a stored width wins";
+            continue;
+        }
+        EXPECT_GE(width, ui::CQL7400View::DefaultWidth(column)) << column;
+        EXPECT_GE(width, view->horizontalHeader()->sectionSizeHint(column))
+            << view->model()->headerData(column, Qt::Horizontal).toString().toStdString();
+        QStringList texts = ui::WidestCellTexts(column);
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            texts.append(view->model()->index(row, column).data().toString());
+        }
+        for (const QString& text : texts) {
+            EXPECT_EQ(ui::CChannelRowDelegate::Shortened(text, metrics, width, column), text)
+                << "column " << column << " is " << width << " pixels";
+        }
+    }
+    EXPECT_GT(view->columnWidth(ui::kColName), 50);
+    EXPECT_GT(metrics.horizontalAdvance("WWWWWWWW"), 50) << "the font is larger than the table's";
+
+    // However large the font, a width stays within its limit.
+    large.setPixelSize(80);
+    QApplication::setFont(large);
+    const auto huge = MakeView();
+    QApplication::setFont(original);
+    EXPECT_EQ(huge->columnWidth(ui::kColName), 400);
 }
 
 TEST_F(ChannelListTest, BandSwitchShowsTheOtherBandsChannels) {
@@ -124,6 +177,7 @@ TEST_F(ChannelListTest, ModelPassesTheItemModelTesterThroughRefreshes) {
 
 TEST_F(ChannelListTest, LongTextsAreCutWithThreeDotsButReadInFull) {
     radio.FillAllMemoryChannels();
+    settings.SetInt("Column", "Width4", 50);  // a name column the user made narrow
     const auto view = MakeView();
     const QString name = Cell(*view, 7, ui::kColName);
     ASSERT_EQ(name, "CH07-144");
