@@ -22,9 +22,11 @@ QString CHelpLauncher::ManualPath() {
     return {};
 }
 
-bool CHelpLauncher::Open() {
+CHelpLauncher::Outcome CHelpLauncher::Open() {
     const QString path = ManualPath();
-    return !path.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (path.isEmpty()) return Outcome::kMissing;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? Outcome::kOpened
+                                                                : Outcome::kNoViewer;
 }
 
 }  // namespace ql

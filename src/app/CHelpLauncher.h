@@ -10,8 +10,13 @@ class CHelpLauncher {
   public:
     // The manual's path; empty when there is none.
     [[nodiscard]] static QString ManualPath();
-    // Opens it in the user's browser; false when there is none or the browser failed.
-    static bool Open();
+    enum class Outcome {
+        kOpened,
+        kMissing,   // no manual
+        kNoViewer,  // the manual is there, but no program took it
+    };
+    // Opens it in the user's browser.
+    static Outcome Open();
 };
 
 }  // namespace ql

@@ -1,6 +1,7 @@
 #include "app/CQL7400App.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPointer>
 #include <iostream>
 
@@ -131,7 +132,18 @@ void CQL7400App::OnNotes() {
 }
 
 void CQL7400App::OnHelp() {
-    if (!CHelpLauncher::Open()) services_.prompts.Warning(ui::Text(ui::sid::kHelpMissing));
+    switch (CHelpLauncher::Open()) {
+        case CHelpLauncher::Outcome::kOpened:
+            break;
+        case CHelpLauncher::Outcome::kMissing:
+            services_.prompts.Warning(ui::Text(ui::sid::kHelpMissing));
+            break;
+        case CHelpLauncher::Outcome::kNoViewer:
+            services_.prompts.Warning(
+                ui::Text(ui::sid::kHelpNoViewer)
+                    .arg(QDir::toNativeSeparators(CHelpLauncher::ManualPath())));
+            break;
+    }
 }
 
 }  // namespace ql

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "app/DialogFolder.h"
 #include "clone/CSerialLine.h"
 #include "clone/PortDevices.h"
 #include "desktop/QtText.h"
@@ -113,8 +114,9 @@ bool CQL7400Doc::OnNewDocument() {
 
 bool CQL7400Doc::OnFileOpen() {
     if (!SaveModified()) return false;
-    const std::optional<QString> path = prompts_.OpenFile(Filter());
+    const std::optional<QString> path = prompts_.OpenFile(Filter(), DialogFolder(settings_, path_));
     if (!path) return false;
+    RememberDialogFolder(settings_, *path);
     return OpenFile(*path);
 }
 
@@ -159,8 +161,10 @@ bool CQL7400Doc::OnFileSave() {
 
 bool CQL7400Doc::OnFileSaveAs() {
     const QString suggested = path_.isEmpty() ? Title() : path_;
-    const std::optional<QString> path = prompts_.SaveFile(suggested, Filter(), Extension());
+    const std::optional<QString> path =
+        prompts_.SaveFile(suggested, Filter(), Extension(), DialogFolder(settings_, path_));
     if (!path) return false;
+    RememberDialogFolder(settings_, *path);
     QString chosen = *path;
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += Extension();
     return DoSave(chosen);

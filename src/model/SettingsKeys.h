@@ -45,6 +45,11 @@ inline constexpr std::string_view kRecentFileList = "Recent File List";
     return "File" + std::to_string(index + 1);
 }
 
+// The folder of the file last chosen in the Open or Save As dialog, where the next one starts
+// when no file is open.
+inline constexpr std::string_view kFileDialog = "File Dialog";
+inline constexpr std::string_view kLastFolder = "LastFolder";
+
 // Whether the Notes open at start-up (0: they do).
 inline constexpr std::string_view kTip = "Tip";
 inline constexpr std::string_view kStartUp = "StartUp";

@@ -1,5 +1,6 @@
 #include "ui/CQtUserPrompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -73,16 +74,16 @@ QString CQtUserPrompts::BothCases(const QString& filter) {
     return result;
 }
 
-std::optional<QString> CQtUserPrompts::OpenFile(const QString& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(owner_, QString(), QString(), BothCases(filter));
+std::optional<QString> CQtUserPrompts::OpenFile(const QString& filter, const QString& folder) {
+    const QString name = QFileDialog::getOpenFileName(owner_, QString(), folder, BothCases(filter));
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
 
 std::optional<QString> CQtUserPrompts::SaveFile(const QString& suggested, const QString& filter,
-                                                const QString& extension) {
-    QFileDialog dialog(owner_, QString(), suggested, BothCases(filter));
+                                                const QString& extension, const QString& folder) {
+    const QString start = folder.isEmpty() ? suggested : QDir(folder).filePath(suggested);
+    QFileDialog dialog(owner_, QString(), start, BothCases(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     QString suffix = extension;

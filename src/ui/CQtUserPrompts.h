@@ -19,9 +19,11 @@ class CQtUserPrompts final : public CUserPrompts {
     [[nodiscard]] Answer YesNo(const QString& text) override;
     void Warning(const QString& text) override;
     void Information(const QString& text) override;
-    [[nodiscard]] std::optional<QString> OpenFile(const QString& filter) override;
+    [[nodiscard]] std::optional<QString> OpenFile(const QString& filter,
+                                                  const QString& folder) override;
     [[nodiscard]] std::optional<QString> SaveFile(const QString& suggested, const QString& filter,
-                                                  const QString& extension) override;
+                                                  const QString& extension,
+                                                  const QString& folder) override;
 
     // The file dialog's filter for a data-file filter: the same patterns in both letter
     // cases, since Linux file names are case sensitive ("*.ICF" would hide "x.icf").

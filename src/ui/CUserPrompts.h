@@ -31,11 +31,14 @@ class CUserPrompts {
     virtual void Warning(const QString& text) = 0;
     // A message without an icon.
     virtual void Information(const QString& text) = 0;
-    // The file dialogs, with a filter such as "Data Files (*.ICF)"; empty when cancelled.
-    [[nodiscard]] virtual std::optional<QString> OpenFile(const QString& filter) = 0;
+    // The file dialogs, with a filter such as "Data Files (*.ICF)", starting in folder; empty
+    // when cancelled. Save As suggests a name (a bare name is taken to be in folder).
+    [[nodiscard]] virtual std::optional<QString> OpenFile(const QString& filter,
+                                                          const QString& folder) = 0;
     [[nodiscard]] virtual std::optional<QString> SaveFile(const QString& suggested,
                                                           const QString& filter,
-                                                          const QString& extension) = 0;
+                                                          const QString& extension,
+                                                          const QString& folder) = 0;
 };
 
 }  // namespace ql::ui

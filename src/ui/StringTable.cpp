@@ -190,6 +190,7 @@ constexpr std::array kStrings = std::to_array<Entry>({
     {sid::kSpeed, "Speed"},
     {sid::kAutodialMemories, "Autodial Memories"},
     {sid::kDtmfCode, "Code"},
+    {sid::kHelpNoViewer, "No program to open the user manual was found.\n\nThe manual is at:\n%1"},
 });
 
 // The menu entries; their keys live in the command table.

@@ -139,6 +139,9 @@ inline constexpr int kChannelSelection = 62201;
 inline constexpr int kSpeed = 62202;
 inline constexpr int kAutodialMemories = 62203;
 inline constexpr int kDtmfCode = 62204;
+
+// Texts of the help and accessibility additions (64100-64199).
+inline constexpr int kHelpNoViewer = 64100;  // %1: the manual's path
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.

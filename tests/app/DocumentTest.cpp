@@ -3,7 +3,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 
 #include "app/AppFixture.h"
 #include "app/CMainFrame.h"
@@ -34,6 +37,39 @@ class DocumentTest : public AppTest {
     CQL7400Doc& doc;
     CMainFrame& frame;
 };
+
+TEST_F(DocumentTest, FileDialogsStartInTheFilesFolderElseTheLastOneUsedElseTheDocuments) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString fallback = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    const auto startedIn = [&](int command) {
+        prompts.files = {QString()};
+        frame.Execute(command);
+        prompts.Take();
+        return prompts.folders.empty() ? QString() : prompts.folders.back();
+    };
+    EXPECT_EQ(startedIn(cmd::kOpen), fallback);
+    EXPECT_EQ(startedIn(cmd::kSaveAs), fallback);
+    EXPECT_EQ(settings.GetString("File Dialog", "LastFolder", "none"), "none")
+        << "a cancelled dialog chose no folder";
+
+    std::filesystem::create_directory(dir.File("radios"));
+    const QString radios = File("radios");
+    prompts.files = {File("radios/mine")};
+    frame.Execute(cmd::kSaveAs);
+    prompts.Take();
+    EXPECT_EQ(settings.GetString("File Dialog", "LastFolder", ""), radios.toStdString());
+    // The open file's folder.
+    EXPECT_EQ(startedIn(cmd::kOpen), radios);
+    EXPECT_EQ(startedIn(cmd::kSaveAs), radios);
+    // No file open: the last folder used, as the store keeps it between runs.
+    frame.Execute(cmd::kNew);
+    EXPECT_EQ(startedIn(cmd::kOpen), radios);
+    settings.SetString("File Dialog", "LastFolder", dir.Path().string());
+    EXPECT_EQ(startedIn(cmd::kOpen), QString::fromStdString(dir.Path().string()));
+    // A folder that is gone is passed over.
+    settings.SetString("File Dialog", "LastFolder", dir.File("gone").string());
+    EXPECT_EQ(startedIn(cmd::kSaveAs), fallback);
+}
 
 TEST_F(DocumentTest, AnUntitledDocumentIsSavedAsADataFileAndReopened) {
     EXPECT_EQ(frame.windowTitle(), "Untitled - QL-7400");

@@ -37,7 +37,8 @@ void ScriptedPrompts::Information(const QString& text) {
     Shown("information: " + text.toStdString());
 }
 
-std::optional<QString> ScriptedPrompts::OpenFile(const QString& filter) {
+std::optional<QString> ScriptedPrompts::OpenFile(const QString& filter, const QString& folder) {
+    folders.push_back(folder);
     Shown("open: " + filter.toStdString());
     if (files.empty()) {
         ADD_FAILURE() << "a file dialog without a scripted name";
@@ -50,7 +51,8 @@ std::optional<QString> ScriptedPrompts::OpenFile(const QString& filter) {
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(const QString& suggested, const QString& filter,
-                                                 const QString& extension) {
+                                                 const QString& extension, const QString& folder) {
+    folders.push_back(folder);
     Shown("save: " + suggested.toStdString() + " " + filter.toStdString() + " " +
           extension.toStdString());
     if (files.empty()) {

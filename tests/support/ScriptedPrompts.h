@@ -23,9 +23,11 @@ class ScriptedPrompts final : public ui::CUserPrompts {
     [[nodiscard]] Answer YesNo(const QString& text) override;
     void Warning(const QString& text) override;
     void Information(const QString& text) override;
-    [[nodiscard]] std::optional<QString> OpenFile(const QString& filter) override;
+    [[nodiscard]] std::optional<QString> OpenFile(const QString& filter,
+                                                  const QString& folder) override;
     [[nodiscard]] std::optional<QString> SaveFile(const QString& suggested, const QString& filter,
-                                                  const QString& extension) override;
+                                                  const QString& extension,
+                                                  const QString& folder) override;
 
     // Answers to the coming questions, in order.
     std::deque<Answer> answers;
@@ -35,6 +37,8 @@ class ScriptedPrompts final : public ui::CUserPrompts {
     std::function<void()> onShow;
     // Everything shown so far.
     std::vector<std::string> shown;
+    // The folders the file dialogs started in, in order.
+    std::vector<QString> folders;
 
     // The lines shown since the last call.
     std::vector<std::string> Take();
