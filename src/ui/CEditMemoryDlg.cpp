@@ -86,8 +86,8 @@ CEditMemoryDlg::CEditMemoryDlg(CRadioCommands& radio, Band band, unsigned channe
     BuildControls();
     Show(ReadChannelEdit([this](std::string_view command) { return radio_.Query(command); },
                          prefix_));
-    connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateControls);
     connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateNote);
+    connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateControls);
 }
 
 void CEditMemoryDlg::BuildControls() {
