@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,12 @@ class CVersion;
 class CChannel {
   public:
     CChannel(const CChannelLists& lists, CChannelLocator locator);
+
+    // What the name keeps of a character c assigned to it (see CTextSetting::KeptCharacter);
+    // a "NAME=" value runs to the end of the command, so "=" is kept too.
+    [[nodiscard]] static std::optional<char> KeptNameCharacter(char c) {
+        return CTextSetting::KeptCharacter(c, CTextSetting::kNameText);
+    }
 
     [[nodiscard]] const CChannelLocator& Locator() const { return locator_; }
     void SetLocator(CChannelLocator locator) { locator_ = locator; }
@@ -66,7 +73,7 @@ class CChannel {
     CRangeSetting repeaterTone_;
     CRangeSetting squelchTone_;
     CFrequency offset_;
-    CTextSetting name_{8, 8, 1};
+    CTextSetting name_{8, 8, CTextSetting::kNameText};
 };
 
 // to = from, copying only the channels that differ: most are as they were.

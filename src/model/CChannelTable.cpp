@@ -83,13 +83,26 @@ std::string CChannelTable::Handle(std::string_view command, const CVersion& vers
     if (channel == nullptr) return {};
     const std::string_view left = Field(rest, '=', 0);
     const std::string_view first = Field(left, '.', 0);
+    const bool check = EqualsNoCase(Field(left, '.', 1), "CHECK");
+    const std::string_view value = Tail(rest, '=', 1);
+    if (check && !value.empty() && EqualsNoCase(first, "IsLegal")) {
+        return WouldBeLegal(*channel, value, version) ? "OK" : "NG";
+    }
     for (const std::string_view verb :
          {"Heal", "IsLegal", "Copy", "Paste", "Insert", "Delete", "Clear"}) {
-        if (EqualsNoCase(first, verb)) {
-            return Operate(*channel, verb, EqualsNoCase(Field(left, '.', 1), "CHECK"), version);
-        }
+        if (EqualsNoCase(first, verb)) return Operate(*channel, verb, check, version);
     }
-    return channel->HandleItem(left, Tail(rest, '=', 1));
+    return channel->HandleItem(left, value);
+}
+
+bool CChannelTable::WouldBeLegal(const CChannel& current, std::string_view frequency,
+                                 const CVersion& version) {
+    // A copy takes what an edit would send: the frequency, in use, healed.
+    CChannel trial = current;
+    trial.HandleItem("FREQUENCY", frequency);
+    trial.SetAppear(true);
+    trial.Heal(version, false);
+    return trial.IsLegal(version);
 }
 
 std::string CChannelTable::Operate(CChannel& current, std::string_view verb, bool check,

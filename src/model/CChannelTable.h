@@ -19,6 +19,8 @@ class CChannelTable {
     CChannelTable();
 
     // "CH." commands. A command whose channel cannot be resolved answers "".
+    // "ISLEGAL.CHECK=<MHz>" changes nothing: it answers "OK" or "NG" for the channel as it
+    // would be with that frequency text assigned, in use and healed.
     std::string Handle(std::string_view command, const CVersion& version);
 
     [[nodiscard]] CChannel& At(int tablePosition) {
@@ -39,6 +41,8 @@ class CChannelTable {
     [[nodiscard]] CChannel* Resolve(std::string_view command, std::string_view& rest);
 
   private:
+    [[nodiscard]] static bool WouldBeLegal(const CChannel& current, std::string_view frequency,
+                                           const CVersion& version);
     std::string Operate(CChannel& current, std::string_view verb, bool check,
                         const CVersion& version);
     std::string Paste(CChannel& current, bool check, const CVersion& version);

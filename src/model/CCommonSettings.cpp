@@ -1,5 +1,6 @@
 #include "model/CCommonSettings.h"
 
+#include <algorithm>
 #include <span>
 
 #include "model/CVersion.h"
@@ -96,8 +97,8 @@ constexpr std::array<Item, 43> kItems = {{
     {"RF_POWER_UHF", Kind::Coded, RfPower, 3919, 6, 2},
     {"DTMF_CH_NO", Kind::DtmfChannel, DtmfCh, 3942, 7, 8},
     {"DTMF_SPEED", Kind::Range, DtmfSpeed, 3839, 7, 8},
-    {"OPENING_TEXT", Kind::Text, NoList, 3968, 2, 8},
-    {"CLONE_COMMENT", Kind::Text, NoList, 3952, 0, 16},
+    {"OPENING_TEXT", Kind::Text, NoList, 3968, CTextSetting::kCallText, 8},
+    {"CLONE_COMMENT", Kind::Text, NoList, 3952, CTextSetting::kFreeText, 16},
     {"SUB_BAND_REMO_PASSWORD", Kind::Remote, NoList, 3709, 7, 12},
     {"SUB_BAND_REMO_SKIP", Kind::Bit, OnOff, 3711, 7, 1},
 }};
@@ -231,6 +232,14 @@ std::string CCommonSettings::RemoteCode::Handle(QueryForm /*form*/, std::string_
         if (const auto n = ScanDecimal(text)) value = *n;
     }
     return std::to_string(value);
+}
+
+std::optional<char> CCommonSettings::KeptTextCharacter(std::string_view name, char c) {
+    const auto* item = std::find_if(kItems.begin(), kItems.end(),
+                                    [name](const Item& i) { return EqualsNoCase(i.name, name); });
+    // The value of a command ends at a second "=".
+    if (item == kItems.end() || item->kind != Kind::Text || c == '=') return std::nullopt;
+    return CTextSetting::KeptCharacter(c, item->startBit);
 }
 
 std::string CCommonSettings::Handle(std::string_view command) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -25,6 +26,11 @@ class CCommonSettings {
     explicit CCommonSettings(int version);
     CCommonSettings(const CCommonSettings&) = delete;
     CCommonSettings& operator=(const CCommonSettings&) = delete;
+
+    // What the text item name ("OPENING_TEXT", "CLONE_COMMENT") keeps of a character c
+    // assigned to it with a "COMMON." command: c, its upper case, or nullopt when the item
+    // holds a blank in its place or the command loses it (always nullopt for other items).
+    [[nodiscard]] static std::optional<char> KeptTextCharacter(std::string_view name, char c);
 
     // "COMMON." commands; "" when the command is not one of them.
     std::string Handle(std::string_view command);

@@ -16,6 +16,12 @@ int DigitValue(char c) {
 }
 }  // namespace
 
+std::optional<char> CDtmfCode::KeptDigit(char c) {
+    const int value = DigitValue(c);
+    if (value < 0) return std::nullopt;
+    return HexDigit(static_cast<unsigned>(value));
+}
+
 void CDtmfCode::SetCount(int count) {
     count_ = std::clamp(count, 0, kMaxDigits);
 }

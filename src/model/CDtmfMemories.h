@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ namespace ql {
 class CDtmfCode {
   public:
     static constexpr int kMaxDigits = 16;
+
+    // The digit a code keeps of the character c, as the code answers it: 0-9 and A-F (a-f
+    // in upper case), "*" as E and "#" as F; nullopt for a character the code skips.
+    [[nodiscard]] static std::optional<char> KeptDigit(char c);
 
     // Stores the DTMF digits of text (others are skipped, past 16 ignored). Digit places
     // after the new count keep their old values.

@@ -11,15 +11,21 @@ namespace {
 bool AllowedInMode(char c, int mode) {
     const bool alnum = c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
     switch (mode) {
-        case 1:
+        case CTextSetting::kNameText:
             return alnum || std::string_view("()*+-/:<=>_").find(c) != std::string_view::npos;
-        case 2:
+        case CTextSetting::kCallText:
             return alnum || c == '-';
         default:
             return IsTextCharacter(c);
     }
 }
 }  // namespace
+
+std::optional<char> CTextSetting::KeptCharacter(char c, int mode) {
+    if (mode == kNameText || mode == kCallText) c = ToUpperAscii(c);
+    if (!AllowedInMode(c, mode)) return std::nullopt;
+    return c;
+}
 
 void CTextSetting::SetBounds(int a, int b) {
     minimum_ = std::max(std::min(a, b), 1);
@@ -36,10 +42,7 @@ void CTextSetting::SetText(std::string_view text) {
 void CTextSetting::Sanitise() {
     if (text_.size() > static_cast<std::size_t>(maximum_))
         text_.resize(static_cast<std::size_t>(maximum_));
-    for (char& c : text_) {
-        if (mode_ == 1 || mode_ == 2) c = ToUpperAscii(c);
-        if (!AllowedInMode(c, mode_)) c = ' ';
-    }
+    for (char& c : text_) c = KeptCharacter(c, mode_).value_or(' ');
     if (text_.size() < static_cast<std::size_t>(minimum_))
         text_.resize(static_cast<std::size_t>(minimum_), ' ');
 }

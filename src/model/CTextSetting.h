@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,15 @@ namespace ql {
 // Characters outside the set become blanks; the text is padded to its minimum length.
 class CTextSetting {
   public:
+    // The character sets, by mode number.
+    static constexpr int kFreeText = 0;
+    static constexpr int kNameText = 1;
+    static constexpr int kCallText = 2;
+
+    // What a text of the given mode keeps of the character c: c itself, its upper case, or
+    // nullopt when the text holds a blank in its place.
+    [[nodiscard]] static std::optional<char> KeptCharacter(char c, int mode);
+
     CTextSetting() = default;
     CTextSetting(int minimum, int maximum, int mode) : mode_(mode) { SetBounds(minimum, maximum); }
 

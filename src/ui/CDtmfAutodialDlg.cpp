@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <string>
 #include <vector>
 
 #include "ui/CDtmfListBox.h"
+#include "ui/CKeptCharacterValidator.h"
 #include "ui/CRadioCommands.h"
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
@@ -74,6 +76,7 @@ CDtmfAutodialDlg::CDtmfAutodialDlg(CRadioCommands& radio, QWidget* parent)
     auto* codeLabel = MakeChild<QLabel>(Text(sid::kDtmfCode), this);
     code_ = MakeChild<QLineEdit>(this);
     code_->setMaxLength(kCodeLength);
+    code_->setValidator(CKeptCharacterValidator::ForDtmfCode(code_));
     code_->setMinimumWidth(code_->fontMetrics().horizontalAdvance(QString(kCodeLength, 'W')));
     NameBy(*codeLabel, *code_);
 
@@ -172,9 +175,13 @@ void CDtmfAutodialDlg::OnCodeChanged(const QString& text) {
 }
 
 void CDtmfAutodialDlg::OnCharacterTyped(QChar character) {
+    // A character that is no DTMF digit leaves the code as it is.
+    QString typed(character);
+    int at = 0;
+    if (code_->validator()->validate(typed, at) != QValidator::Acceptable) return;
     code_->clear();
     code_->setFocus();
-    code_->insert(QString(character));
+    code_->insert(typed);
 }
 
 void CDtmfAutodialDlg::accept() {

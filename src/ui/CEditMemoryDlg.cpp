@@ -14,7 +14,9 @@
 
 #include "desktop/QtText.h"
 #include "model/CVersion.h"
+#include "ui/CKeptCharacterValidator.h"
 #include "ui/CRadioCommands.h"
+#include "ui/FrequencyNote.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
 
@@ -84,6 +86,7 @@ CEditMemoryDlg::CEditMemoryDlg(CRadioCommands& radio, Band band, unsigned channe
     BuildControls();
     Show(ReadChannelEdit([this](std::string_view command) { return radio_.Query(command); },
                          prefix_));
+    connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateNote);
     connect(frequency_, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateControls);
 }
 
@@ -96,6 +99,7 @@ void CEditMemoryDlg::BuildControls() {
     step_ = MakeList(kStepTexts, this);
     name_ = MakeChild<QLineEdit>(this);
     name_->setMaxLength(kNameLength);
+    name_->setValidator(CKeptCharacterValidator::ForChannelName(name_));
 
     auto* top = MakeChild<QGridLayout>();
     const std::array<std::pair<int, QWidget*>, 5> fields = {{{sid::kFrequencyLabel, frequency_},
@@ -108,6 +112,12 @@ void CEditMemoryDlg::BuildControls() {
         top->addWidget(BuddyLabel(text, control, this), 0, i);
         top->addWidget(control, 1, i);
     }
+    // The note's text is its accessible name, so a screen reader reads it as it changes.
+    note_ = MakeChild<QLabel>(this);
+    note_->setWordWrap(true);
+    note_->setAccessibleDescription(Text(sid::kFrequencyNote));
+    note_->hide();
+    top->addWidget(note_, 2, 0, 1, static_cast<int>(fields.size()));
 
     auto* toneGroup = MakeChild<QGroupBox>(Text(sid::kToneGroup), this);
     toneOff_ = MakeChild<QRadioButton>(Text(sid::kToneOff), toneGroup);
@@ -225,6 +235,14 @@ void CEditMemoryDlg::UpdateControls() {
 
     const int version = CVersion::NumberOf(radio_.Query("MODEL.COUNTRY"));
     narrowFm_->setVisible(CVersion::HasNarrowFm(version) && band_ == Band::kVhf);
+}
+
+void CEditMemoryDlg::UpdateNote() {
+    const QString note = FrequencyNote(
+        frequency_->text().toStdString(), band_,
+        [this](std::string_view command) { return radio_.Query(command); }, prefix_);
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 void CEditMemoryDlg::accept() {

@@ -7,6 +7,7 @@
 #include "ui/ChannelEdit.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -16,7 +17,9 @@ class CRadioCommands;
 
 // "Edit Memory ch": every property of one channel of a band's list. It reads the
 // channel with queries when it is made and, on OK, writes every property back with
-// assignments as one change, "APPEAR" and "HEAL" last. Cancel sends nothing.
+// assignments as one change, "APPEAR" and "HEAL" last. Cancel sends nothing. While the
+// frequency is typed, a note under it tells when OK will erase the channel or keep a
+// frequency the version cannot use.
 class CEditMemoryDlg final : public QDialog {
     Q_OBJECT
   public:
@@ -37,6 +40,9 @@ class CEditMemoryDlg final : public QDialog {
     // Enables the controls that a channel with this frequency and number may change, and
     // shows "NarrowFM" on the European versions in the VHF list only.
     void UpdateControls();
+    // Says under the frequency what OK will do with the typed text when the user may not
+    // expect it; hidden when there is nothing to say.
+    void UpdateNote();
 
     CRadioCommands& radio_;
     Band band_;
@@ -44,6 +50,7 @@ class CEditMemoryDlg final : public QDialog {
     std::string prefix_;
 
     QLineEdit* frequency_ = nullptr;
+    QLabel* note_ = nullptr;
     QComboBox* duplex_ = nullptr;
     QLineEdit* offset_ = nullptr;
     QComboBox* step_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "ui/CKeptCharacterValidator.h"
 #include "ui/ControlTexts.h"
 #include "ui/Pictures.h"
 #include "ui/QtChild.h"
@@ -87,6 +88,8 @@ CPropertyPageC32::CPropertyPageC32(CRadioCommands& radio)
     const int textWidth = comment_->fontMetrics().horizontalAdvance(QString(kCommentLength, 'W'));
     title_->setMinimumWidth(textWidth / 2 + 12);
     comment_->setMinimumWidth(textWidth + 12);
+    title_->setValidator(CKeptCharacterValidator::ForCommonText("OPENING_TEXT", title_));
+    comment_->setValidator(CKeptCharacterValidator::ForCommonText("CLONE_COMMENT", comment_));
 
     connect(type_, &QComboBox::currentIndexChanged, this, [this] { UpdatePicture(); });
 
@@ -137,8 +140,10 @@ void CPropertyPageC32::OnSetActive() {
     comment_->setMaxLength(kCommentLength);
     FillList(*type_, ShownTexts(kTypePairs));
 
-    title_->setText(ToQString(Query(CommonQuery("OPENING_TEXT"))));
-    comment_->setText(ToQString(Query(CommonQuery("CLONE_COMMENT"))));
+    // The model pads its texts with blanks to their full length (and pads them again when
+    // they are assigned); shown padded, a box would be full before the user types.
+    title_->setText(ToQString(TrimRight(Query(CommonQuery("OPENING_TEXT")))));
+    comment_->setText(ToQString(TrimRight(Query(CommonQuery("CLONE_COMMENT")))));
     {
         // The picture follows at the end, once for the final selection.
         const QSignalBlocker quiet(type_);

@@ -83,6 +83,13 @@ ChannelEdit ReadChannelEdit(const ChannelQuery& query, std::string_view prefix) 
     return edit;
 }
 
+std::string FrequencyToSend(std::string_view typed) {
+    const std::string frequency = WithDecimalPoint(typed);
+    const double mhz = LeadingDecimal(frequency);
+    if (!(mhz > 0.0 && mhz < kHighestFrequency)) return {};
+    return std::string(Trimmed(frequency));
+}
+
 std::vector<std::string> ChannelEditCommands(const ChannelEdit& edit, std::string_view prefix) {
     std::vector<std::string> commands;
     const auto assign = [&](std::string_view item, std::string_view value) {
@@ -104,10 +111,8 @@ std::vector<std::string> ChannelEditCommands(const ChannelEdit& edit, std::strin
     assign("MODE", ModeValue(edit.mode));
     assign("SKIP", SkipValue(edit.skip));
 
-    std::string frequency = WithDecimalPoint(edit.frequency);
-    const double mhz = LeadingDecimal(frequency);
-    if (!(mhz > 0.0 && mhz < kHighestFrequency)) frequency.clear();
-    assign("FREQUENCY", Trimmed(frequency));
+    const std::string frequency = FrequencyToSend(edit.frequency);
+    assign("FREQUENCY", frequency);
     assign("APPEAR", IsBlankFrequency(frequency) ? "OFF" : "ON");
     commands.push_back(std::string(prefix) + "HEAL");
     return commands;

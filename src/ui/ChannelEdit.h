@@ -34,6 +34,10 @@ struct ChannelEdit {
 // any other the answers of the channel's items, in the order the dialog asks them.
 [[nodiscard]] ChannelEdit ReadChannelEdit(const ChannelQuery& query, std::string_view prefix);
 
+// The frequency text OK assigns for the typed one: trimmed, with a decimal comma read as
+// the point; "" (the channel is blanked) when it is not above 0 and below 2000 MHz.
+[[nodiscard]] std::string FrequencyToSend(std::string_view typed);
+
 // The assignments that write edit back to the channel, in order, "APPEAR" and "HEAL" last.
 // A decimal comma in the frequency and offset counts as the decimal point; a frequency
 // that is not above 0 and below 2000 MHz blanks the channel.

@@ -191,6 +191,17 @@ constexpr std::array kStrings = std::to_array<Entry>({
     {sid::kAutodialMemories, "Autodial Memories"},
     {sid::kDtmfCode, "Code"},
     {sid::kHelpNoViewer, "No program to open the user manual was found.\n\nThe manual is at:\n%1"},
+    {sid::kFrequencyNote, "What OK will do with the frequency"},
+    {sid::kOutsideVhfBands,
+     "%1 MHz is outside the VHF bands of %2: the channel will be marked ? "
+     "and the transceiver will not keep it"},
+    {sid::kOutsideUhfBands,
+     "%1 MHz is outside the UHF bands of %2: the channel will be marked ? "
+     "and the transceiver will not keep it"},
+    {sid::kFrequencyErases,
+     "OK will erase this channel: a frequency is above 0 MHz and below 2000 MHz"},
+    {sid::kFrequencyKept,
+     "OK will keep the channel's frequency: a frequency is above 0 MHz and below 2000 MHz"},
 });
 
 // The menu entries; their keys live in the command table.

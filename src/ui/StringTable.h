@@ -142,6 +142,13 @@ inline constexpr int kDtmfCode = 62204;
 
 // Texts of the help and accessibility additions (64100-64199).
 inline constexpr int kHelpNoViewer = 64100;  // %1: the manual's path
+
+// 64200-64299: the Edit Memory dialog's note on what OK does with the typed frequency.
+inline constexpr int kFrequencyNote = 64200;
+inline constexpr int kOutsideVhfBands = 64201;
+inline constexpr int kOutsideUhfBands = 64202;
+inline constexpr int kFrequencyErases = 64203;
+inline constexpr int kFrequencyKept = 64204;
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.

@@ -96,10 +96,11 @@ TEST_F(DtmfAutodialTest, TypingIntoTheListStartsANewCodeInTheEditBox) {
     EXPECT_EQ(Row(3), "D3  5");
     EXPECT_TRUE(dialog->MemoryList()->item(3)->isSelected());
 
-    // The user goes on typing in the edit box; trailing blanks never reach the list.
+    // The user goes on typing in the edit box; "*" shows as the code keeps it, and blanks
+    // never reach the list.
     QTest::keyClicks(edit, "*9  ");
-    EXPECT_EQ(Row(3), "D3  5*9");
-    EXPECT_EQ(dialog->Code(3), "5*9");
+    EXPECT_EQ(Row(3), "D3  5E9");
+    EXPECT_EQ(dialog->Code(3), "5E9");
 
     // The arrows still move through the list, and choosing a row does not move the
     // transmitted memory.
@@ -155,6 +156,46 @@ TEST_F(DtmfAutodialTest, CancelSendsNothingAndTheNextOpeningShowsTheModel) {
 
     Open();
     EXPECT_EQ(Row(2), "D2  42");
+}
+
+TEST_F(DtmfAutodialTest, TheCodeBoxTakesOnlyWhatTheCodeKeeps) {
+    Set({"DTMF.2=12"});
+    Open();
+    ClickRow(2);
+    QLineEdit* edit = dialog->CodeEdit();
+    edit->end(false);
+    QTest::keyClicks(edit, "g3 b*#-");
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Eacute, QStringLiteral("\u00e9"),
+                        {});  // an accented letter
+    QTest::keyClicks(edit, "d");
+    EXPECT_EQ(edit->text(), "123BEFD") << "lower case as upper case, * as E, # as F";
+    EXPECT_EQ(Row(2), "D2  123BEFD");
+
+    // A character typed into the list that is no DTMF digit leaves the code alone.
+    dialog->MemoryList()->setFocus();
+    QTest::keyClick(dialog->MemoryList(), Qt::Key_G);
+    EXPECT_EQ(edit->text(), "123BEFD");
+    EXPECT_TRUE(dialog->MemoryList()->hasFocus());
+    QTest::keyClick(dialog->MemoryList(), Qt::Key_NumberSign);
+    EXPECT_EQ(edit->text(), "F");
+
+    // Pasted text with a character the code would drop is refused as a whole.
+    edit->selectAll();
+    edit->insert(QStringLiteral("12G4"));
+    EXPECT_EQ(edit->text(), "F");
+
+    (void)Take();
+    dialog->accept();
+    EXPECT_EQ(Model("DTMF.2"), "F") << "what the box showed is what the model keeps";
+}
+
+TEST_F(DtmfAutodialTest, OkWithoutTypingChangesNoCode) {
+    Set({"DTMF.0=0123456789ABCDEF", "DTMF.4=*1#", "DTMF.7=9"});
+    std::vector<std::string> before;
+    for (int i = 0; i < 14; ++i) before.push_back(Model("DTMF." + std::to_string(i)));
+    Open();
+    dialog->accept();
+    for (int i = 0; i < 14; ++i) EXPECT_EQ(Model("DTMF." + std::to_string(i)), before.at(i)) << i;
 }
 
 TEST_F(DtmfAutodialTest, EnterInTheCodeBoxIsOk) {

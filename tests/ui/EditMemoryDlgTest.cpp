@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <set>
 
+#include "model/ChannelPath.h"
 #include "support/AccessibleLabels.h"
 #include "support/ViewFixture.h"
 #include "ui/CEditMemoryDlg.h"
@@ -346,6 +348,148 @@ TEST_F(EditMemoryTest, EveryControlIsNamedAndReachedByTab) {
     }
     EXPECT_TRUE(reachedOk);
     EXPECT_TRUE(Button(dialog, "OK")->isDefault());
+}
+
+// The note under the frequency: the label that says what OK will do with it.
+QLabel* Note(const QWidget& dialog) {
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->accessibleDescription() == "What OK will do with the frequency") return label;
+    }
+    return nullptr;
+}
+
+// Replaces the frequency by typing text; answers the note as it then stands.
+QString TypeFrequency(const QWidget& dialog, const QString& text) {
+    QLineEdit* frequency = Shown(dialog).frequency;
+    frequency->selectAll();
+    QTest::keyClick(frequency, Qt::Key_Delete);
+    QTest::keyClicks(frequency, text);
+    QLabel* note = Note(dialog);
+    EXPECT_EQ(note->isVisible(), !note->text().isEmpty()) << text.toStdString();
+    return note->isVisible() ? note->text() : QString();
+}
+
+const QString kErases = "OK will erase this channel: a frequency is above 0 MHz and below 2000 MHz";
+const QString kKept =
+    "OK will keep the channel's frequency: a frequency is above 0 MHz and below 2000 MHz";
+
+TEST_F(EditMemoryTest, TheNoteSaysWhenOkMarksOrErasesTheChannelAndChangesNothing) {
+    radio.FillAllMemoryChannels();
+    const std::string before = radio.Dump();
+    ui::CEditMemoryDlg dialog(doc, Band::kVhf, 12, nullptr);
+    dialog.show();
+    QLabel* note = Note(dialog);
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isHidden()) << "nothing to say about the channel as it is";
+
+    const auto sent = Record([&] {
+        EXPECT_EQ(TypeFrequency(dialog, "438.5"),
+                  "438.5 MHz is outside the VHF bands of USA-A: the channel will be marked ? "
+                  "and the transceiver will not keep it");
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(note);
+        EXPECT_EQ(face->text(QAccessible::Name), note->text()) << "read as the note changes";
+        EXPECT_EQ(TypeFrequency(dialog, "146.52"), "");
+        EXPECT_EQ(TypeFrequency(dialog, "14525"), kErases) << "the missing decimal point";
+        EXPECT_EQ(TypeFrequency(dialog, "0"), kErases);
+        EXPECT_EQ(TypeFrequency(dialog, "145,0125"), "");
+        EXPECT_EQ(TypeFrequency(dialog, " 430,0125 "),
+                  "430.0125 MHz is outside the VHF bands of USA-A: the channel will be marked ? "
+                  "and the transceiver will not keep it");
+        EXPECT_EQ(TypeFrequency(dialog, ""), "") << "an empty box blanks the channel on purpose";
+    });
+    for (const std::string& command : sent) {
+        EXPECT_TRUE(command.find('=') == std::string::npos ||
+                    command.find(".ISLEGAL.CHECK=") != std::string::npos)
+            << command;
+    }
+    EXPECT_TRUE(doc.steps.empty());
+    EXPECT_EQ(radio.Dump(), before);
+
+    ui::CEditMemoryDlg uhf(doc, Band::kUhf, 12, nullptr);
+    uhf.show();
+    EXPECT_EQ(TypeFrequency(uhf, "145.5"),
+              "145.5 MHz is outside the UHF bands of USA-A: the channel will be marked ? "
+              "and the transceiver will not keep it");
+    ui::CEditMemoryDlg edge(doc, Band::kVhf, 100, nullptr);
+    edge.show();
+    EXPECT_EQ(TypeFrequency(edge, "14525"), kKept) << "an edge is never blank";
+}
+
+TEST_F(EditMemoryEuropeTest, TheNoteNamesTheVersionsBands) {
+    ui::CEditMemoryDlg dialog(doc, Band::kVhf, 5, nullptr);
+    dialog.show();
+    EXPECT_EQ(TypeFrequency(dialog, "147"),
+              "147 MHz is outside the VHF bands of EUR-A: the channel will be marked ? "
+              "and the transceiver will not keep it");
+    EXPECT_EQ(TypeFrequency(dialog, "145"), "");
+}
+
+// Whatever the note says is what OK then does to the channel.
+TEST_F(EditMemoryTest, TheNoteAgreesWithWhatOkDoes) {
+    struct Case {
+        Band band;
+        unsigned channel;
+        const char* typed;
+    };
+    const std::vector<Case> cases = {
+        {Band::kVhf, 12, "438.5"}, {Band::kVhf, 12, "145,5"},   {Band::kVhf, 12, "14525"},
+        {Band::kVhf, 12, "abc"},   {Band::kVhf, 12, " 127.5 "}, {Band::kVhf, 12, "1999.99"},
+        {Band::kVhf, 12, "-145"},  {Band::kUhf, 12, "145.5"},   {Band::kUhf, 12, "438.5"},
+        {Band::kUhf, 12, "2000"},  {Band::kVhf, 100, "14525"},  {Band::kVhf, 106, "438.5"},
+        {Band::kUhf, 103, "5e2"},  {Band::kVhf, 12, "145.5x"},
+    };
+    std::set<std::string> said;
+    for (const Case& c : cases) {
+        radio.FillAllMemoryChannels();
+        const std::string prefix = ChannelPath(c.band, c.channel);
+        const std::string frequency = radio(prefix + "FREQUENCY");
+        ui::CEditMemoryDlg dialog(doc, c.band, c.channel, nullptr);
+        dialog.show();
+        const QString note = TypeFrequency(dialog, c.typed);
+        dialog.accept();
+        if (note == kErases) {
+            said.insert("erases");
+            EXPECT_EQ(radio(prefix + "APPEAR"), "OFF") << c.typed;
+        } else if (note == kKept) {
+            said.insert("keeps");
+            EXPECT_EQ(radio(prefix + "APPEAR"), "ON") << c.typed;
+            EXPECT_EQ(radio(prefix + "FREQUENCY"), frequency) << c.typed;
+        } else {
+            said.insert(note.isEmpty() ? "nothing" : "outside");
+            EXPECT_TRUE(note.isEmpty() || note.contains(" MHz is outside the ")) << c.typed;
+            EXPECT_EQ(radio(prefix + "APPEAR"), "ON") << c.typed;
+            EXPECT_EQ(radio(prefix + "ISLEGAL"), note.isEmpty() ? "OK" : "NG") << c.typed;
+        }
+    }
+    EXPECT_EQ(said.size(), 4U) << "every kind of note and none were seen";
+}
+
+TEST_F(EditMemoryTest, OkWithoutTypingChangesNothingAndTheNameOpensWithRoom) {
+    radio.FillAllMemoryChannels();
+    radio("CH.MCH_144.12.NAME=ABCDEFGH");
+    radio("CH.MCH_144.13.NAME=RPT");
+    radio("CH.CALL_144.NAME=CQ");
+    const std::string before = radio.Dump();
+    for (const unsigned channel : {12U, 13U, 100U, 106U}) {
+        ui::CEditMemoryDlg dialog(doc, Band::kVhf, channel, nullptr);
+        dialog.accept();
+        EXPECT_EQ(radio.Dump(), before) << channel;
+    }
+
+    ui::CEditMemoryDlg full(doc, Band::kVhf, 12, nullptr);
+    const Shown shownFull(full);
+    EXPECT_EQ(shownFull.name->text(), "ABCDEFGH");
+    ui::CEditMemoryDlg dialog(doc, Band::kVhf, 13, nullptr);
+    const Shown shown(dialog);
+    EXPECT_EQ(shown.name->text(), "RPT") << "without the model's padding";
+    shown.name->end(false);
+    QTest::keyClicks(shown.name, "2");
+    QTest::sendKeyEvent(QTest::Click, shown.name, Qt::Key_Eacute, QStringLiteral("\u00e9"),
+                        {});  // an accented letter
+    QTest::keyClicks(shown.name, "!(x)");
+    EXPECT_EQ(shown.name->text(), "RPT2(X)") << "only what the transceiver shows, in upper case";
+    dialog.accept();
+    EXPECT_EQ(radio("CH.MCH_144.13.NAME"), "RPT2(X) ");
 }
 
 }  // namespace

@@ -279,8 +279,8 @@ TEST_F(SettingsSheetTest, DisplayPageShowsAndWritesItsItems) {
     EXPECT_EQ(bright->tickInterval(), 1);
     EXPECT_EQ(type->currentText(), "Type C");
     EXPECT_EQ(Entries(*type), (QStringList{"Type A", "Type B", "Type C", "Type D"}));
-    EXPECT_EQ(title->text(), "HI-5    ") << "shown as the model holds it";
-    EXPECT_EQ(comment->text(), "My rig          ");
+    EXPECT_EQ(title->text(), "HI-5") << "shown without the model's padding";
+    EXPECT_EQ(comment->text(), "My rig");
     EXPECT_EQ(title->maxLength(), 8);
     EXPECT_EQ(comment->maxLength(), 16);
     ExpectAccessible(*sheet);
@@ -300,6 +300,53 @@ TEST_F(SettingsSheetTest, DisplayPageShowsAndWritesItsItems) {
     EXPECT_EQ(steps, stepsBefore + 1);
     EXPECT_EQ(Model("COMMON.LCD_CONTRAST"), "62%");
     EXPECT_EQ(Model("COMMON.OPENING_TEXT"), "        ");
+}
+
+TEST_F(SettingsSheetTest, TextBoxesOpenWithRoomAndTakeOnlyWhatTheModelKeeps) {
+    // Both texts at their full length, and both padded.
+    for (const char* first : {"COMMON.OPENING_TEXT=ABCDEFGH", "COMMON.OPENING_TEXT=AB"}) {
+        Set({first, "COMMON.CLONE_COMMENT=Shack"});
+        Open();
+        GoTo(kDisplay);
+        QLineEdit* title = Labelled<QLineEdit>(Page(kDisplay), "Opening Title");
+        QLineEdit* comment = Labelled<QLineEdit>(Page(kDisplay), "Comment");
+        const std::string before = Model("COMMON.OPENING_TEXT");
+        title->setFocus();
+        title->end(false);
+        QTest::keyClicks(title, "x*");
+        comment->setFocus();
+        comment->end(false);
+        QTest::keyClicks(comment, " 2m=");
+        QTest::sendKeyEvent(QTest::Click, comment, Qt::Key_Eacute, QStringLiteral("\u00e9"),
+                            {});  // an accented letter
+        QTest::keyClicks(comment, "!");
+        if (before == "ABCDEFGH") {
+            EXPECT_EQ(title->text(), "ABCDEFGH") << "full: the limit is the model's own";
+        } else {
+            EXPECT_EQ(title->text(), "ABX") << "upper case, and no * on the opening text";
+        }
+        EXPECT_EQ(comment->text(), "Shack 2m!") << "no = and no accented letters";
+        Button("OK")->click();
+        EXPECT_EQ(Model("COMMON.OPENING_TEXT"), (title->text() + "        ").left(8).toStdString());
+        EXPECT_EQ(Model("COMMON.CLONE_COMMENT"), "Shack 2m!       ");
+        sheet.reset();
+    }
+}
+
+TEST_F(SettingsSheetTest, OkWithoutTypingChangesNothing) {
+    Set({"COMMON.OPENING_TEXT=A-1", "COMMON.CLONE_COMMENT=  two  blanks",
+         "COMMON.DISPLAY_TYPE=TYPE 2", "COMMON.LCD_CONTRAST=34%"});
+    const std::vector<std::string> items = {"OPENING_TEXT", "CLONE_COMMENT", "DISPLAY_TYPE",
+                                            "LCD_CONTRAST", "LCD_BACKLIGHT"};
+    std::vector<std::string> before;
+    for (const std::string& item : items) before.push_back(Model("COMMON." + item));
+    Open();
+    GoTo(kDisplay);
+    EXPECT_EQ(Labelled<QLineEdit>(Page(kDisplay), "Comment")->text(), "  two  blanks");
+    Button("OK")->click();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(Model("COMMON." + items[i]), before[i]) << items[i];
+    }
 }
 
 TEST_F(SettingsSheetTest, DisplayTypePictureFollowsTheSelection) {
@@ -428,7 +475,8 @@ TEST_F(SettingsSheetTest, SwitchingBackAndForthShowsTheValuesJustWritten) {
 
     GoTo(kDisplay);
     EXPECT_EQ(Labelled<QSlider>(Page(kDisplay), "Bright Control")->value(), 4);
-    EXPECT_EQ(Labelled<QLineEdit>(Page(kDisplay), "Comment")->text(), "abc             ");
+    EXPECT_EQ(Labelled<QLineEdit>(Page(kDisplay), "Comment")->text(), "abc")
+        << "without the padding";
     EXPECT_EQ(steps, 4) << "one step per page left";
 }
 
