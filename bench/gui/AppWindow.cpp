@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     ql::ui::CQtUserPrompts prompts;
     ql::CSilentTones tones;
     ql::CQL7400App app({settings, prompts, tones, [] { return std::make_unique<ql::CComPort>(); },
-                        ql::CInstanceGuard::DefaultLockPath()});
+                        ql::CInstanceGuard::DefaultLockPath(), ql::ui::SystemDeviceLister()});
     if (!app.InitInstance({})) return 1;
     ql::bench::ReportShownAndIdle();
     app.ExitInstance();

@@ -242,6 +242,9 @@ bool CMainFrame::IsChecked(int command) {
 
 void CMainFrame::UpdateCommandUi() {
     for (const auto& [id, action] : actions_) {
+        if (ui::CCommandTarget* target = TargetOf(id); target != nullptr) {
+            if (const QString text = target->MenuText(id); !text.isEmpty()) action->setText(text);
+        }
         action->setEnabled(IsEnabled(id));
         if (action->isCheckable()) action->setChecked(IsChecked(id));
     }

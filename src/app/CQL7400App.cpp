@@ -55,6 +55,7 @@ bool CQL7400App::InitInstance(const QStringList& arguments) {
         const ui::CWaitCursor busy;
         doc_ = std::make_unique<CQL7400Doc>(settings, services_.prompts, services_.tones,
                                             services_.makeLine());
+        doc_->SetDeviceLister(services_.listDevices);
         trace_ = std::make_unique<CCommandTrace>(OpenTraceFromEnvironment(std::cerr, "ql7400"));
         TraceCommands(doc_->RadioData(), *trace_);
         frame_ = std::make_unique<CMainFrame>(*doc_, *this, settings);
@@ -81,7 +82,7 @@ void CQL7400App::RunInitialSetup() {
     CQtCloneUi cloneUi(services_.prompts);
     services_.prompts.SetOwner(nullptr);
     CInitialSetup setup(station.Link(), services_.settings, cloneUi);
-    ui::CInitialSetupDlg dialog(setup, nullptr);
+    ui::CInitialSetupDlg dialog(setup, nullptr, services_.listDevices);
     dialog.exec();
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/CInstanceGuard.h"
 #include "ui/CCommandTarget.h"
+#include "ui/PortEntryText.h"
 
 namespace ql {
 
@@ -35,6 +36,8 @@ class CQL7400App final : public QObject, public ui::CCommandTarget {
         CTonePlayer& tones;
         LineFactory makeLine;  // the serial line of a clone link
         QString lockPath;      // the single-instance lock
+        // What finds the serial devices for the port lists.
+        ui::DeviceLister listDevices = ui::SystemDeviceLister();
     };
 
     explicit CQL7400App(Services services);

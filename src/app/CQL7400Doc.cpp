@@ -11,6 +11,7 @@
 #include "document/DataFileDocument.h"
 #include "model/CSettingsStore.h"
 #include "model/SettingsKeys.h"
+#include "ui/CPortSettingsDlg.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
 #include "ui/SettingsDialogs.h"
@@ -242,6 +243,32 @@ unsigned PortOfCommand(int command) {
 }
 }  // namespace
 
+void CQL7400Doc::SetDeviceLister(ui::DeviceLister lister) {
+    lister_ = std::move(lister);
+    devicesFound_ = {};
+    Q_EMIT PortChanged();
+}
+
+void CQL7400Doc::OnPortSettings() {
+    ui::CPortSettingsDlg dialog(settings_, port_, lister_, window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    devicesFound_ = {};
+    Q_EMIT PortChanged();
+}
+
+QString CQL7400Doc::MenuText(int command) {
+    const unsigned port = PortOfCommand(command);
+    if (port == 0) return {};
+    // Looking through the system's devices takes a moment: once a second is enough for menus.
+    const auto now = std::chrono::steady_clock::now();
+    if (devicesFound_ == std::chrono::steady_clock::time_point{} ||
+        now - devicesFound_ > std::chrono::seconds(1)) {
+        devices_ = lister_ ? lister_() : std::vector<SerialDevice>{};
+        devicesFound_ = now;
+    }
+    return ui::PortEntryText(port, ResolvePort(settings_, port), devices_);
+}
+
 bool CQL7400Doc::IsEnabled(int command) {
     // The recent-file entry stands in an empty list's place and is never chosen.
     return command != ui::cmd::kRecentFile;
@@ -278,6 +305,9 @@ void CQL7400Doc::Execute(int command) {
             break;
         case ui::cmd::kCloneInfo:
             OnCloneInformation();
+            break;
+        case ui::cmd::kPortSettings:
+            OnPortSettings();
             break;
         case ui::cmd::kCommonSetting:
             OnCommonSetting();

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <span>
@@ -16,6 +17,7 @@
 #include "model/C7400RadioData.h"
 #include "ui/CCommandTarget.h"
 #include "ui/CRadioCommands.h"
+#include "ui/PortEntryText.h"
 
 namespace ql {
 
@@ -59,6 +61,7 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     [[nodiscard]] bool IsEnabled(int command) override;
     [[nodiscard]] bool IsChecked(int command) override;
     void Execute(int command) override;
+    [[nodiscard]] QString MenuText(int command) override;
     // Whether a clone read, write or information request is under way.
     [[nodiscard]] bool IsTransferRunning() const { return transferRunning_; }
 
@@ -94,6 +97,12 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     void OnCloneRead();
     void OnCloneWrite();
     void OnCloneInformation();
+
+    // Port Settings: the device of each port number.
+    void OnPortSettings();
+    // What finds the serial devices for the port entries and Port Settings (tests give a
+    // fake tree's).
+    void SetDeviceLister(ui::DeviceLister lister);
 
     // The settings dialogs: the "Setting" sheet and "DTMF Autodial".
     void OnCommonSetting();
@@ -135,6 +144,10 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     QPointer<QWidget> window_;
     bool modified_ = false;
     bool transferRunning_ = false;
+    ui::DeviceLister lister_ = ui::SystemDeviceLister();
+    // The devices last found, and when: the port entries look again after a moment.
+    std::vector<SerialDevice> devices_;
+    std::chrono::steady_clock::time_point devicesFound_{};
 };
 
 }  // namespace ql

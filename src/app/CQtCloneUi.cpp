@@ -1,6 +1,7 @@
 #include "app/CQtCloneUi.h"
 
 #include <QApplication>
+#include <utility>
 
 #include "desktop/QtText.h"
 #include "ui/CInformationDlg.h"
@@ -38,8 +39,15 @@ bool CQtCloneUi::ConfirmOkCancel(std::string_view question) {
     return prompts_.OkCancel(ToQString(question)) == ui::CUserPrompts::Answer::kOk;
 }
 
+void CQtCloneUi::ShowCause(std::string_view line) {
+    causes_.append(ToQString(line));
+}
+
 void CQtCloneUi::ShowMessage(std::string_view text, bool warning) {
-    if (warning) {
+    const QStringList causes = std::exchange(causes_, {});
+    if (warning && !causes.isEmpty()) {
+        prompts_.WarningWithCause(ToQString(text), causes.join(QLatin1Char('\n')));
+    } else if (warning) {
         prompts_.Warning(ToQString(text));
     } else {
         prompts_.Information(ToQString(text));

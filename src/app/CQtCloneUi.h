@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -44,6 +45,8 @@ class CQtCloneUi final : public CCloneUi {
     void EndWaitCursor() override;
     void ShowInformation(std::string_view modelName, std::string_view comment) override;
     void DataLoaded() override;
+    // Kept for the failure box that follows, which shows them below its text.
+    void ShowCause(std::string_view line) override;
 
     // The progress dialog while a read or write runs.
     [[nodiscard]] ui::CProgressDlg* Progress() const { return progress_.get(); }
@@ -54,6 +57,7 @@ class CQtCloneUi final : public CCloneUi {
     StatusSink status_;
     LoadedSink loaded_;
     std::unique_ptr<ui::CProgressDlg> progress_;
+    QStringList causes_;
 };
 
 }  // namespace ql

@@ -12,9 +12,9 @@ using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, 
     ui::cmd::kCom1, ui::cmd::kCom2, ui::cmd::kCom3, ui::cmd::kCom4, ui::cmd::kCommonSetting,
     ui::cmd::kContents, ui::cmd::kCopy, ui::cmd::kCut, ui::cmd::kDelete, ui::cmd::kDtmfAutoDial,
     ui::cmd::kEditMemory, ui::cmd::kExit, ui::cmd::kHelpTopics, ui::cmd::kInsert, ui::cmd::kNew,
-    ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen, ui::cmd::kPaste, ui::cmd::kPrevPane,
-    ui::cmd::kRecentFile, ui::cmd::kSave, ui::cmd::kSaveAs, ui::cmd::kStatusBar, ui::cmd::kToolbar,
-    ui::cmd::kUhfMemory, ui::cmd::kUndo, ui::cmd::kVhfMemory;
+    ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen, ui::cmd::kPaste, ui::cmd::kPortSettings,
+    ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kSave, ui::cmd::kSaveAs, ui::cmd::kStatusBar,
+    ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo, ui::cmd::kVhfMemory;
 using R = CommandRoute;
 
 constexpr std::array kCommands = std::to_array<CommandEntry>({
@@ -42,6 +42,7 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
     {kCom2, R::kDocument, "com2", "", true},
     {kCom3, R::kDocument, "com3", "", true},
     {kCom4, R::kDocument, "com4", "", true},
+    {kPortSettings, R::kDocument, "", ""},
     {kCloneIn, R::kDocument, "clonein", ""},
     {kCloneOut, R::kDocument, "cloneout", ""},
     {kCloneInfo, R::kDocument, "cloneinfo", ""},
@@ -66,7 +67,7 @@ constexpr std::array kEditMenu =
     std::to_array<int>({kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert});
 constexpr std::array kViewMenu = std::to_array<int>(
     {kVhfMemory, kUhfMemory, 0, kDtmfAutoDial, kCommonSetting, 0, kToolbar, kStatusBar});
-constexpr std::array kPortMenu = std::to_array<int>({kCom1, kCom2, kCom3, kCom4});
+constexpr std::array kPortMenu = std::to_array<int>({kCom1, kCom2, kCom3, kCom4, 0, kPortSettings});
 constexpr std::array kCloningMenu = std::to_array<int>({kCloneIn, kCloneOut, 0, kCloneInfo});
 constexpr std::array kHelpMenu = std::to_array<int>({kContents, kHelpTopics, 0, kAbout});
 

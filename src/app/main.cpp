@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     ql::ui::CQtUserPrompts prompts;
     ql::CAlsaTonePlayer tones;
     ql::CQL7400App app({settings, prompts, tones, [] { return std::make_unique<ql::CComPort>(); },
-                        ql::CInstanceGuard::DefaultLockPath()});
+                        ql::CInstanceGuard::DefaultLockPath(), ql::ui::SystemDeviceLister()});
     if (!app.InitInstance(QApplication::arguments().mid(1))) return app.FailureStatus();
     const int status = QApplication::exec();
     app.ExitInstance();

@@ -36,9 +36,9 @@ class CCloneUi : public CCloneProgress {
     virtual void ShowInformation(std::string_view modelName, std::string_view comment) = 0;
     // A completed read changed the data set: mark the document modified, update the views.
     virtual void DataLoaded() = 0;
-    // After the box of a failure: one line naming the device and the likely cause (see
-    // DiagnoseFailure), once per finding. A window may add it below the box's text or show
-    // it in a box of its own; ignoring it loses only the hint.
+    // Just before the box of a failure: one line naming the device and the likely cause (see
+    // DiagnoseFailure), once per finding. A window adds the lines to the box that follows (a
+    // terminal prints them after it); ignoring them loses only the hint.
     virtual void ShowCause(std::string_view /*line*/) {}
 };
 

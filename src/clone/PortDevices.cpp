@@ -26,6 +26,15 @@ std::string ResolvePort(const CSettingsStore& settings, unsigned number) {
                               DefaultPortDevice(number));
 }
 
+bool AnyDeviceStored(const CSettingsStore& settings) {
+    for (unsigned number = 1; number <= kPortCount; ++number) {
+        if (!settings.GetString(settings::kCommPort, settings::DeviceKey(number), "").empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 unsigned StoredPortNumber(const CSettingsStore& settings) {
     const int number = settings.GetInt(settings::kCommPort, settings::kPortNumber, 1);
     return number >= 1 && static_cast<unsigned>(number) <= kPortCount

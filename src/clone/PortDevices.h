@@ -17,6 +17,8 @@ inline constexpr unsigned kPortCount = 4;
 // default device. Every opener of a numbered port resolves it here, so the window program
 // and the command line open the same device for the same number.
 [[nodiscard]] std::string ResolvePort(const CSettingsStore& settings, unsigned number);
+// Whether any port number has a device of its own in the settings.
+[[nodiscard]] bool AnyDeviceStored(const CSettingsStore& settings);
 // The stored port number ("CommPort" "PortNumber"), 1 when missing or out of range.
 [[nodiscard]] unsigned StoredPortNumber(const CSettingsStore& settings);
 

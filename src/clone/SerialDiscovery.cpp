@@ -149,6 +149,20 @@ std::string DescribeSerialDevice(const SerialDevice& device) {
     return text;
 }
 
+std::string StableName(const SerialDevice& device) {
+    return (device.byId.empty() ? device.path : device.byId).string();
+}
+
+std::optional<SerialDevice> SoleUsbAdapter(const std::vector<SerialDevice>& devices) {
+    std::optional<SerialDevice> found;
+    for (const SerialDevice& device : devices) {
+        if (device.vendorId.empty()) continue;
+        if (found) return std::nullopt;
+        found = device;
+    }
+    return found;
+}
+
 std::string UsbIds(const SerialDevice& device) {
     if (device.vendorId.empty() && device.productId.empty()) return "-";
     return device.vendorId + ":" + device.productId;

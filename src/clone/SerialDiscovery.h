@@ -40,6 +40,13 @@ struct SerialDevice {
 // One line for a menu: "ttyUSB0, FT232R USB UART", or only the name when there is no product.
 [[nodiscard]] std::string DescribeSerialDevice(const SerialDevice& device);
 
+// The name to store for a port: the stable by-id name when there is one (it survives
+// replugging), else the device path.
+[[nodiscard]] std::string StableName(const SerialDevice& device);
+
+// The one USB serial adapter of the list, when there is exactly one.
+[[nodiscard]] std::optional<SerialDevice> SoleUsbAdapter(const std::vector<SerialDevice>& devices);
+
 // "0403:6001", or "-" without USB ids.
 [[nodiscard]] std::string UsbIds(const SerialDevice& device);
 

@@ -184,10 +184,10 @@ void CCloneOperations::Report(Command command, CloneResult result) {
         ui_.ShowMessage(fileFailure_, true);
         return;
     }
-    if (entry.box != 0) ui_.ShowMessage(CloneText(entry.box), entry.warning);
     if (result == CloneResult::kFailed || result == CloneResult::kPortUnavailable) {
         for (const std::string& line : DiagnoseFailure(link_.Observation())) ui_.ShowCause(line);
     }
+    if (entry.box != 0) ui_.ShowMessage(CloneText(entry.box), entry.warning);
 }
 
 }  // namespace ql

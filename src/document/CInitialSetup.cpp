@@ -55,8 +55,8 @@ SetupOutcome CInitialSetup::Ok(const SetupChoice& choice) {
     link_.SignalResult(result == CloneResult::kCompleted);
     if (result != CloneResult::kCompleted) {
         ui_.ShowStatus(CloneText(text_id::kIllegalInformation));
-        ui_.ShowMessage(CloneText(text_id::kCheckCloning), true);
         for (const std::string& line : DiagnoseFailure(link_.Observation())) ui_.ShowCause(line);
+        ui_.ShowMessage(CloneText(text_id::kCheckCloning), true);
     }
     std::string failure = Store(result == CloneResult::kCompleted, choice);
     return {result, std::move(failure)};
@@ -81,6 +81,9 @@ std::string CInitialSetup::Store(bool success, const SetupChoice& choice) {
                         blank ? CloneText(text_id::kBlankCallSign) : field);
     const unsigned port = choice.port >= 1 && choice.port <= kPortCount ? choice.port : 1;
     settings_.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(port));
+    if (choice.storeDevice && !choice.device.empty()) {
+        settings_.SetString(settings::kCommPort, settings::DeviceKey(port), choice.device);
+    }
     std::string error;
     if (!settings_.Flush(error)) return error;
     return {};

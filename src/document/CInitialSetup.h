@@ -13,11 +13,13 @@ class CSettingsStore;
 
 // What the user chose in the setup: the port number 1 to 4 and the call sign. device, when
 // not empty, is a device path to open instead of the numbered port's device (the command
-// line's --port /dev/...); the port number is stored either way.
+// line's --port /dev/..., the adapter a first start proposes); the port number is stored
+// either way, and the device as the port's own when storeDevice is set.
 struct SetupChoice {
     unsigned port = 1;
     std::string callSign;
     std::string device;
+    bool storeDevice = false;
 };
 
 // How OK or Cancel ended: the exchange's result (completed for Cancel) and, when the settings
@@ -40,6 +42,8 @@ class CInitialSetup {
     // The stored port number and call sign (without its trailing blanks), as the dialog
     // shows them at first.
     [[nodiscard]] unsigned StoredPort() const;
+    // The settings the setup reads and stores (the port devices for the port list).
+    [[nodiscard]] const CSettingsStore& Settings() const { return settings_; }
     [[nodiscard]] std::string StoredCallSign() const;
 
     // OK: reads the identification on the chosen port. On success the setup is complete; on

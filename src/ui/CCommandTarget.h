@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace ql::ui {
 
 // Whoever carries out commands of the menus, the toolbar and the accelerators: the
@@ -19,6 +21,12 @@ class CCommandTarget {
         return false;
     }
     virtual void Execute(int command) = 0;
+    // The menu text the command shows now, when it says more than its fixed text (a port
+    // with its device); empty for the fixed text.
+    [[nodiscard]] virtual QString MenuText(int command) {
+        (void)command;
+        return {};
+    }
 };
 
 }  // namespace ql::ui

@@ -18,7 +18,8 @@
 
 namespace ql::ui {
 
-CInitialSetupDlg::CInitialSetupDlg(CInitialSetup& setup, QWidget* parent)
+CInitialSetupDlg::CInitialSetupDlg(CInitialSetup& setup, QWidget* parent,
+                                   const DeviceLister& lister)
     : QDialog(parent), setup_(setup), port_number_(setup.StoredPort()) {
     setWindowTitle(Text(sid::kSetupTitle));
     setFont(QFont(QStringLiteral("Arial"), 9));
@@ -37,7 +38,17 @@ CInitialSetupDlg::CInitialSetupDlg(CInitialSetup& setup, QWidget* parent)
 
     auto* portLabel = MakeChild<QLabel>(Text(sid::kComPort), this);
     port_ = MakeChild<QComboBox>(this);
-    for (unsigned n = 1; n <= kPortCount; ++n) port_->addItem(QStringLiteral("COM%1").arg(n));
+    const std::vector<SerialDevice> devices = lister ? lister() : std::vector<SerialDevice>{};
+    if (!AnyDeviceStored(setup_.Settings())) {
+        if (const std::optional<SerialDevice> adapter = SoleUsbAdapter(devices)) {
+            proposed_ = StableName(*adapter);
+        }
+    }
+    for (unsigned n = 1; n <= kPortCount; ++n) {
+        const bool proposed = n == port_number_ && !proposed_.empty();
+        port_->addItem(
+            PortEntryText(n, proposed ? proposed_ : ResolvePort(setup_.Settings(), n), devices));
+    }
     port_->setCurrentIndex(static_cast<int>(port_number_) - 1);
     portLabel->setBuddy(port_);
     port_->setAccessibleName(portLabel->text());
@@ -69,14 +80,16 @@ CInitialSetupDlg::CInitialSetupDlg(CInitialSetup& setup, QWidget* parent)
 }
 
 SetupChoice CInitialSetupDlg::Choice() const {
-    return {port_number_, callSign_->text().toStdString(), {}};
+    if (!proposed_.empty() && port_number_ == setup_.StoredPort()) {
+        return {port_number_, callSign_->text().toStdString(), proposed_, true};
+    }
+    return {port_number_, callSign_->text().toStdString(), {}, false};
 }
 
 void CInitialSetupDlg::ReportStoreFailure(const std::string& failure) {
     if (failure.empty()) return;
-    QMessageBox::warning(
-        this, Text(sid::kAppTitle),
-        QStringLiteral("The settings could not be stored: %1").arg(ToQString(failure)));
+    QMessageBox::warning(this, Text(sid::kAppTitle),
+                         Text(sid::kSettingsNotStored).arg(ToQString(failure)));
 }
 
 void CInitialSetupDlg::accept() {

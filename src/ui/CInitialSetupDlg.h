@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/CInitialSetup.h"
+#include "ui/PortEntryText.h"
 
 class QComboBox;
 class QLineEdit;
@@ -16,7 +17,11 @@ namespace ql::ui {
 class CInitialSetupDlg final : public QDialog {
     Q_OBJECT
   public:
-    CInitialSetupDlg(CInitialSetup& setup, QWidget* parent);
+    // The port list names each port's device as the system has it (lister); on a first start
+    // with no device stored and exactly one USB serial adapter plugged in, the stored port
+    // proposes that adapter, which OK and Cancel then keep as the port's device.
+    CInitialSetupDlg(CInitialSetup& setup, QWidget* parent,
+                     const DeviceLister& lister = SystemDeviceLister());
 
     void accept() override;
     void reject() override;
@@ -28,6 +33,8 @@ class CInitialSetupDlg final : public QDialog {
     CInitialSetup& setup_;
     // The port that OK last tried (at first the stored one): what Cancel keeps.
     unsigned port_number_;
+    // The adapter proposed for the stored port (empty: none).
+    std::string proposed_;
     QComboBox* port_ = nullptr;
     QLineEdit* callSign_ = nullptr;
 };

@@ -55,6 +55,15 @@ void CQtUserPrompts::Warning(const QString& text) {
     Exec(owner_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void CQtUserPrompts::WarningWithCause(const QString& text, const QString& cause) {
+    QMessageBox box(QMessageBox::Warning, Text(sid::kAppTitle), BoxText(text), QMessageBox::Ok,
+                    owner_);
+    box.setInformativeText(cause);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
 void CQtUserPrompts::Information(const QString& text) {
     Exec(owner_, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }

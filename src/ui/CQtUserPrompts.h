@@ -18,6 +18,7 @@ class CQtUserPrompts final : public CUserPrompts {
     [[nodiscard]] Answer YesNoCancel(const QString& text) override;
     [[nodiscard]] Answer YesNo(const QString& text) override;
     void Warning(const QString& text) override;
+    void WarningWithCause(const QString& text, const QString& cause) override;
     void Information(const QString& text) override;
     [[nodiscard]] std::optional<QString> OpenFile(const QString& filter,
                                                   const QString& folder) override;

@@ -29,6 +29,9 @@ class CUserPrompts {
     [[nodiscard]] virtual Answer YesNo(const QString& text) = 0;
     // A message with the warning icon.
     virtual void Warning(const QString& text) = 0;
+    // The same with the likely cause of a failure below the message, in a text of its own
+    // (the message itself stays exactly as given).
+    virtual void WarningWithCause(const QString& text, const QString& cause) = 0;
     // A message without an icon.
     virtual void Information(const QString& text) = 0;
     // The file dialogs, with a filter such as "Data Files (*.ICF)", starting in folder; empty

@@ -18,6 +18,18 @@ using Entry = std::pair<int, std::string_view>;
 // The string table. Cloning's own texts live with the clone operations (the command-line
 // tool shows them too) and are looked up there, so each text is held once.
 constexpr std::array kStrings = std::to_array<Entry>({
+    {sid::kPortNotPresent, "not present"},
+    {sid::kPortSettingsTitle, "Port Settings"},
+    {sid::kPortSlotLabel, "&Port:"},
+    {sid::kPortDevicesLabel, "Serial &devices found:"},
+    {sid::kPortDeviceHeaders, "Device\nStable name\nAdapter"},
+    {sid::kPortRefresh, "&Refresh"},
+    {sid::kPortPathLabel, "Device pat&h:"},
+    {sid::kSettingsNotStored, "The settings could not be stored: %1"},
+    {sid::kPortNoDevices,
+     "No serial device was found. Plug in the clone cable and choose Refresh, "
+     "or type the device's path."},
+    {cmd::kPortSettings, "Choose the serial device of each COM port\nPort Settings"},
     {sid::kNotesEntry, "&Notes..."},
     {sid::kNotesHeading, "Notes"},
     {sid::kHelpMenu, "&Help"},
@@ -228,6 +240,7 @@ constexpr std::array kMenuTexts = std::to_array<Entry>({
     {cmd::kCom2, "COM2"},
     {cmd::kCom3, "COM3"},
     {cmd::kCom4, "COM4"},
+    {cmd::kPortSettings, "Port &Settings..."},
     {cmd::kCloneIn, "&Read <- TR"},
     {cmd::kCloneOut, "&Write -> TR"},
     {cmd::kCloneInfo, "&Information..."},

@@ -59,6 +59,17 @@ inline constexpr int kViewMenu = 63002;
 inline constexpr int kPortMenu = 63003;
 inline constexpr int kCloningMenu = 63004;
 
+// Texts of the port settings: the COM Port menu's device names and the Port Settings dialog.
+inline constexpr int kPortNotPresent = 64010;
+inline constexpr int kPortSettingsTitle = 64011;
+inline constexpr int kPortSlotLabel = 64012;
+inline constexpr int kPortDevicesLabel = 64013;
+inline constexpr int kPortDeviceHeaders = 64014;  // "Device\nStable name\nAdapter"
+inline constexpr int kPortRefresh = 64015;
+inline constexpr int kPortPathLabel = 64016;
+inline constexpr int kSettingsNotStored = 64017;
+inline constexpr int kPortNoDevices = 64018;
+
 // Texts of the channel list and the Edit Memory dialog.
 inline constexpr int kCannotInsert = 5057;
 inline constexpr int kOverwriteHere = 5059;
@@ -184,6 +195,7 @@ inline constexpr int kContents = 57666;
 inline constexpr int kHelpTopics = 57667;
 inline constexpr int kNextPane = 57680;
 inline constexpr int kPrevPane = 57681;
+inline constexpr int kPortSettings = 64001;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 }  // namespace cmd

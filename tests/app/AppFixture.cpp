@@ -17,8 +17,9 @@ AppTest::~AppTest() {
 }
 
 std::unique_ptr<CQL7400App> AppTest::MakeApp() {
-    return std::make_unique<CQL7400App>(CQL7400App::Services{
-        settings, prompts, tones, [] { return std::make_unique<CComPort>(); }, lockPath});
+    return std::make_unique<CQL7400App>(
+        CQL7400App::Services{settings, prompts, tones, [] { return std::make_unique<CComPort>(); },
+                             lockPath, [this] { return devices; }});
 }
 
 std::unique_ptr<CQL7400App> AppTest::StartPlain(const QStringList& arguments) {

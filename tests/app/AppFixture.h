@@ -32,6 +32,8 @@ class AppTest : public ::testing::Test {
 
     TempDir dir;
     QString lockPath;
+    // The serial devices the application finds: none unless a test plugs some in.
+    std::vector<SerialDevice> devices;
     CQtSettingsStore settings;
     ScriptedPrompts prompts;
     RecordingTones tones;

@@ -5,16 +5,20 @@
 #include <stdlib.h>
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "app/AppFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CQL7400Doc.h"
 #include "clone/ChildProcess.h"
 #include "ui/CInformationDlg.h"
+#include "ui/CPortSettingsDlg.h"
 #include "ui/CProgressDlg.h"
 #include "ui/StringTable.h"
 
@@ -253,6 +257,65 @@ TEST_F(CloneCommandsTest, ThePortCommandsChooseTheDeviceOfTheirNumber) {
     WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>()->click(); });
     EXPECT_EQ(Run(cmd::kCloneInfo).second, std::vector<std::string>{});
     EXPECT_EQ(ToneStarts(), std::vector<unsigned>{kSuccessHertz});
+}
+
+// A failure box says below its own text which device was tried and what the program saw;
+// the box's text and the status stay as they are.
+TEST_F(CloneCommandsTest, AFailureBoxNamesTheDeviceAndTheLikelyCause) {
+    const std::string missing = dir.File("no-such-port").string();
+    Start({}, missing);
+    const auto [status, shown] = Run(cmd::kCloneIn);
+    EXPECT_EQ(status, " Err: Cannot access RS-232C port.");
+    ASSERT_EQ(shown.size(), 1U);
+    ASSERT_EQ(prompts.causes.size(), 1U);
+    EXPECT_TRUE(prompts.causes[0].starts_with(missing + ": the device does not exist"))
+        << prompts.causes[0];
+
+    app.reset();
+    prompts.causes.clear();
+    Start({"--fault", "no-answer"});
+    (void)Run(cmd::kCloneInfo);
+    ASSERT_EQ(prompts.causes.size(), 1U);
+    EXPECT_NE(prompts.causes[0].find("only the echo of what was sent came back"), std::string::npos)
+        << prompts.causes[0];
+
+    // A transfer that worked leaves no cause behind for a later box.
+    app.reset();
+    prompts.causes.clear();
+    Start({});
+    (void)Run(cmd::kCloneInfo);
+    EXPECT_TRUE(prompts.causes.empty());
+}
+
+TEST_F(CloneCommandsTest, PortEntriesShowTheirDevicesAndPortSettingsStoresOne) {
+    SerialDevice adapter;
+    adapter.name = "ttyUSB0";
+    adapter.path = "/dev/ttyUSB0";
+    adapter.byId = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0";
+    adapter.driver = "ftdi_sio";
+    adapter.vendorId = "0403";
+    adapter.productId = "6001";
+    adapter.product = "FT232R USB UART";
+    devices = {adapter};
+    Start({}, "/dev/ttyUSB0");
+    frame->UpdateCommandUi();
+    EXPECT_EQ(frame->Action(cmd::kCom1)->text(), "COM1  (ttyUSB0, FT232R USB UART)");
+    EXPECT_TRUE(frame->Action(cmd::kCom1)->isChecked());
+    EXPECT_EQ(frame->Action(cmd::kCom2)->text(), "COM2  (ttyUSB1, not present)");
+
+    WhenModal([&](QWidget* dialog) {
+        auto* settingsDialog = qobject_cast<ui::CPortSettingsDlg*>(dialog);
+        ASSERT_NE(settingsDialog, nullptr);
+        settingsDialog->PortList()->setCurrentIndex(1);
+        QTreeWidget* table = settingsDialog->DeviceTable();
+        ASSERT_EQ(table->topLevelItemCount(), 1);
+        table->setCurrentItem(table->topLevelItem(0));
+        settingsDialog->accept();
+    });
+    frame->Execute(cmd::kPortSettings);
+    EXPECT_EQ(settings.GetString("CommPort", "Device2", ""), adapter.byId.string());
+    frame->UpdateCommandUi();
+    EXPECT_EQ(frame->Action(cmd::kCom2)->text(), "COM2  (ttyUSB0, FT232R USB UART)");
 }
 
 }  // namespace

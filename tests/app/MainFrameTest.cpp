@@ -76,7 +76,10 @@ TEST_F(MainFrameTest, TheMenusCarryTheirEntriesAndAccelerators) {
     EXPECT_EQ(MenuEntries(2),
               (QStringList{"&VHF Memory List..", "&UHF Memory List...", "-", "&DTMF AutoDial...",
                            "&Common Setting...", "-", "&Toolbar", "&Status Bar"}));
-    EXPECT_EQ(MenuEntries(3), (QStringList{"COM1", "COM2", "COM3", "COM4"}));
+    EXPECT_EQ(MenuEntries(3),
+              (QStringList{"COM1  (ttyUSB0, not present)", "COM2  (ttyUSB1, not present)",
+                           "COM3  (ttyS0, not present)", "COM4  (ttyS1, not present)", "-",
+                           "Port &Settings..."}));
     EXPECT_EQ(MenuEntries(4), (QStringList{"&Read <- TR", "&Write -> TR", "-", "&Information..."}));
     EXPECT_EQ(MenuEntries(5), (QStringList{"&Notes...", "-", "&Contents", "&Help Topics", "-",
                                            "&About QL-7400..."}));

@@ -52,7 +52,7 @@ TEST_F(StartupTest, FirstStartRunsTheSetupBeforeTheMainWindowAndCancelKeepsCallS
         EXPECT_EQ(dialog->windowTitle(), "QL-7400 Initial Setup");
         EXPECT_FALSE(AnyMainFrame());
         auto* port = dialog->findChild<QComboBox*>();
-        EXPECT_EQ(port->currentText(), "COM1");
+        EXPECT_EQ(port->currentText(), "COM1  (ttyUSB0, not present)");
         EXPECT_EQ(port->count(), 4);
         auto* callSign = dialog->findChild<QLineEdit*>();
         EXPECT_EQ(callSign->text(), "");

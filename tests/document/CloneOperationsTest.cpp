@@ -215,17 +215,18 @@ TEST_F(CloneOperations, APortThatCannotBeOpened) {
               (std::vector<std::string>{Status(5032), Warning(5035), Status(5032), Warning(5035)}));
 }
 
-// The likely cause follows the box; the status texts and boxes stay as they are.
-TEST_F(CloneOperations, AFailureIsFollowedByItsLikelyCause) {
+// The likely cause goes with the box, just before it; the status texts and boxes stay as
+// they are.
+TEST_F(CloneOperations, AFailureNamesItsLikelyCause) {
     WithMemoryLine();
     link->SetDevice("/dev/ttyUSB5");  // the peer echoes, but never answers
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     ASSERT_GE(ui.log.size(), 2U);
-    EXPECT_EQ(ui.log[ui.log.size() - 2], Warning(5061));
-    EXPECT_TRUE(ui.log.back().starts_with(
+    EXPECT_EQ(ui.log.back(), Warning(5061));
+    EXPECT_TRUE(ui.log[ui.log.size() - 2].starts_with(
         "cause: /dev/ttyUSB5: only the echo of what was sent came back: the transceiver is not "
         "in cloning mode"))
-        << ui.log.back();
+        << ui.log[ui.log.size() - 2];
 
     const std::string missing = dir.File("ttyUSB9").string();
     link.emplace(std::make_unique<CComPort>(), fakeClock, tones);
@@ -234,14 +235,15 @@ TEST_F(CloneOperations, AFailureIsFollowedByItsLikelyCause) {
     ui.log.clear();
     EXPECT_EQ(operations->CloneOut(), CloneResult::kPortUnavailable);
     EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5032), Warning(5035)}));
-    EXPECT_TRUE(ui.log.back().starts_with("cause: " + missing + ": the device does not exist"))
-        << ui.log.back();
+    EXPECT_TRUE(
+        ui.log[ui.log.size() - 2].starts_with("cause: " + missing + ": the device does not exist"))
+        << ui.log[ui.log.size() - 2];
 
     // A version that does not match is no line fault: no cause.
     ui.log.clear();
     WithSimulator({"--country", "3"});
     EXPECT_EQ(operations->CloneInformation(), CloneResult::kVersionMismatch);
-    EXPECT_FALSE(ui.log.back().starts_with("cause: ")) << ui.log.back();
+    for (const std::string& line : ui.log) EXPECT_FALSE(line.starts_with("cause: ")) << line;
 }
 
 TEST_F(CloneOperations, AnIdentificationWithoutVersionOrExpansionMatchesNothing) {

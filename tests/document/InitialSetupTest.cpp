@@ -74,14 +74,14 @@ TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
     EXPECT_EQ(tones.signals.at(0).front().hertz, 500U);
 }
 
-TEST_F(InitialSetup, AFailedOkNamesTheLikelyCauseAfterItsBox) {
+TEST_F(InitialSetup, AFailedOkNamesTheLikelyCauseWithItsBox) {
     peer.echo = false;  // the line stays silent
     EXPECT_EQ(setup->Ok({2, "K1XYZ", "/dev/ttyACM4"}).result, CloneResult::kFailed);
     EXPECT_EQ(ui.log, (std::vector<std::string>{
                           "status: " + std::string(CloneText(5029)),
-                          "box!: " + std::string(CloneText(5061)),
                           "cause: /dev/ttyACM4: nothing came back: the cable is not connected to "
-                          "the computer or to the transceiver, or the transceiver is off"}));
+                          "the computer or to the transceiver, or the transceiver is off",
+                          "box!: " + std::string(CloneText(5061))}));
 }
 
 TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <array>
 #include <iostream>
 #include <string>
@@ -31,6 +32,7 @@
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
+#include "ui/CPortSettingsDlg.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CPropertyPageC31.h"
 #include "ui/CPropertyPageC32.h"
@@ -47,6 +49,28 @@ class NoCommands final : public ql::ui::CCommandTarget {
     bool IsEnabled(int /*command*/) override { return false; }
     void Execute(int /*command*/) override {}
 };
+
+// Two adapters as a desk with a clone cable and a second USB serial adapter has them.
+std::vector<ql::SerialDevice> ExampleDevices() {
+    ql::SerialDevice ftdi;
+    ftdi.name = "ttyUSB0";
+    ftdi.path = "/dev/ttyUSB0";
+    ftdi.byId = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9XYZ123-if00-port0";
+    ftdi.driver = "ftdi_sio";
+    ftdi.vendorId = "0403";
+    ftdi.productId = "6001";
+    ftdi.manufacturer = "FTDI";
+    ftdi.product = "FT232R USB UART";
+    ql::SerialDevice cp210x;
+    cp210x.name = "ttyUSB1";
+    cp210x.path = "/dev/ttyUSB1";
+    cp210x.byId = "/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0";
+    cp210x.driver = "cp210x";
+    cp210x.vendorId = "10c4";
+    cp210x.productId = "ea60";
+    cp210x.product = "CP2102 USB to UART Bridge Controller";
+    return {ftdi, cp210x};
+}
 
 bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     widget.show();
@@ -132,6 +156,7 @@ int main(int argc, char* argv[]) {
     bool ok = true;
     {
         ql::CQL7400Doc doc(settings, prompts, tones, std::make_unique<ql::CComPort>());
+        doc.SetDeviceLister(ExampleDevices);
         NoCommands commands;
         ql::CMainFrame frame(doc, commands, settings);
         auto* view = ql::ui::MakeChild<ql::ui::CQL7400View>(doc, settings, prompts, &frame);
@@ -164,7 +189,7 @@ int main(int argc, char* argv[]) {
         ql::ui::CNotesDlg notes(settings, &frame);
         ok &= Save(notes, folder, QStringLiteral("notes"));
         ql::CInitialSetup setup(doc.Link(), settings, doc.CloneUi());
-        ql::ui::CInitialSetupDlg initial(setup, nullptr);
+        ql::ui::CInitialSetupDlg initial(setup, nullptr, ExampleDevices);
         ok &= Save(initial, folder, QStringLiteral("initial-setup"));
 
         // The settings sheet, each page and each display-type picture, and the DTMF dialog.
@@ -196,6 +221,16 @@ int main(int argc, char* argv[]) {
                         ql::ui::Text(5061).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                         QMessageBox::Ok, &frame);
         ok &= Save(box, folder, QStringLiteral("message-box"));
+        // A failure box with the likely cause below its text.
+        box.setInformativeText(QStringLiteral(
+            "/dev/ttyUSB0: only the echo of what was sent came back: the transceiver is not in "
+            "cloning mode (hold the microphone [UP] switch and the 4th switch above the left "
+            "indicator on the controller while pushing [POWER])"));
+        ok &= Save(box, folder, QStringLiteral("message-box-cause"));
+
+        ql::ui::CPortSettingsDlg portSettings(settings, 1, ExampleDevices, &frame);
+        portSettings.DeviceTable()->setCurrentItem(portSettings.DeviceTable()->topLevelItem(0));
+        ok &= Save(portSettings, folder, QStringLiteral("port-settings"));
         frame.hide();
     }
     return ok ? 0 : 1;

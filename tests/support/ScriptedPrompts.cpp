@@ -33,6 +33,11 @@ void ScriptedPrompts::Warning(const QString& text) {
     Shown("warning: " + text.toStdString());
 }
 
+void ScriptedPrompts::WarningWithCause(const QString& text, const QString& cause) {
+    causes.push_back(cause.toStdString());
+    Warning(text);
+}
+
 void ScriptedPrompts::Information(const QString& text) {
     Shown("information: " + text.toStdString());
 }

@@ -22,6 +22,8 @@ class ScriptedPrompts final : public ui::CUserPrompts {
     [[nodiscard]] Answer YesNoCancel(const QString& text) override;
     [[nodiscard]] Answer YesNo(const QString& text) override;
     void Warning(const QString& text) override;
+    // Shown as a warning; the cause is kept apart in causes.
+    void WarningWithCause(const QString& text, const QString& cause) override;
     void Information(const QString& text) override;
     [[nodiscard]] std::optional<QString> OpenFile(const QString& filter,
                                                   const QString& folder) override;
@@ -39,6 +41,8 @@ class ScriptedPrompts final : public ui::CUserPrompts {
     std::vector<std::string> shown;
     // The folders the file dialogs started in, in order.
     std::vector<QString> folders;
+    // The cause texts shown below warnings, in order.
+    std::vector<std::string> causes;
 
     // The lines shown since the last call.
     std::vector<std::string> Take();

@@ -141,9 +141,9 @@ TEST(Dialogs, InitialSetupShowsItsTextsAndLimitsTheCallSign) {
     CCloneLink link(std::make_unique<CComPort>(), clock, tones);
     ScriptedUi cloneUi;
     CInitialSetup setup(link, settings, cloneUi);
-    ui::CInitialSetupDlg dialog(setup, nullptr);
+    ui::CInitialSetupDlg dialog(setup, nullptr, [] { return std::vector<SerialDevice>{}; });
     EXPECT_EQ(dialog.windowTitle(), "QL-7400 Initial Setup");
-    EXPECT_EQ(dialog.findChild<QComboBox*>()->currentText(), "COM3");
+    EXPECT_EQ(dialog.findChild<QComboBox*>()->currentText(), "COM3  (ttyS0, not present)");
     auto* callSign = dialog.findChild<QLineEdit*>();
     EXPECT_EQ(callSign->text(), "OK1XYZ");
     EXPECT_TRUE(dialog.findChild<QPlainTextEdit*>()->toPlainText().startsWith(
