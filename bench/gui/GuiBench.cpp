@@ -180,10 +180,17 @@ class AnswerOk final : public ui::CUserPrompts {
     Answer YesNoCancel(const QString& /*text*/) override { return Answer::kNo; }
     Answer YesNo(const QString& /*text*/) override { return Answer::kNo; }
     void Warning(const QString& /*text*/) override { ++warnings; }
+    void WarningWithCause(const QString& /*text*/, const QString& /*cause*/) override {
+        ++warnings;
+    }
     void Information(const QString& /*text*/) override {}
-    std::optional<QString> OpenFile(const QString& /*filter*/) override { return std::nullopt; }
+    std::optional<QString> OpenFile(const QString& /*filter*/,
+                                    const QString& /*folder*/) override {
+        return std::nullopt;
+    }
     std::optional<QString> SaveFile(const QString& /*suggested*/, const QString& /*filter*/,
-                                    const QString& /*extension*/) override {
+                                    const QString& /*extension*/,
+                                    const QString& /*folder*/) override {
         return std::nullopt;
     }
     int warnings = 0;

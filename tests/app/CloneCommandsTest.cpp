@@ -283,7 +283,7 @@ TEST_F(CloneCommandsTest, AFailureBoxNamesTheDeviceAndTheLikelyCause) {
     app.reset();
     prompts.causes.clear();
     Start({});
-    (void)Run(cmd::kCloneInfo);
+    EXPECT_EQ(Run(cmd::kCloneIn).second, std::vector<std::string>{});
     EXPECT_TRUE(prompts.causes.empty());
 }
 
