@@ -84,12 +84,13 @@ test-sanitize: deps
 
 # The tests whose code runs on more than one thread (the clone link, the clone operations and
 # the window's exchange on its worker thread) under ThreadSanitizer. Qt's libraries are not
-# instrumented: tests/tsan.supp names the few reports that lie wholly inside them.
+# instrumented: tests/tsan.supp names the few reports that lie wholly inside them. The programs
+# that the tests start (simulator, application, command-line tool) are built the same way.
 TSAN_TESTS = ql7400-clone-tests ql7400-document-tests ql7400-app-tests ql7400-ui-tests
 test-thread: deps
 	cmake -S . -B $(BUILD_TSAN) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_CORE_ONLY=OFF \
 	  -DQL_TSAN=ON -DQL_SANITIZE=OFF -DQL_BENCH=OFF -DQL_TESTS=ON -DQL_WERROR=ON
-	cmake --build $(BUILD_TSAN) -j $(JOBS) --target $(TSAN_TESTS) rz7400-sim
+	cmake --build $(BUILD_TSAN) -j $(JOBS) --target $(TSAN_TESTS) rz7400-sim ql7400 ql7400-cli
 	cd $(BUILD_TSAN) && for t in $(TSAN_TESTS); do \
 	  echo "== $$t"; \
 	  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp" \
