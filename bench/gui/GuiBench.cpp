@@ -4,7 +4,10 @@
 //   same parts (menu bar, status text, a 99 x 12 table) built with Qt alone;
 // - a paced Clone in and Clone out through the document, with the progress dialog over a
 //   shown main window, against the floor that the line rate and the protocol's pauses allow,
-//   and the processor time as a share of the wall time.
+//   and the processor time as a share of the wall time;
+// - the window's event loop during a paced Clone in and Clone out through the document: the
+//   longest waits between two of its passes (99th percentile and maximum), as a 1 ms timer
+//   sees them.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -322,11 +325,87 @@ void BM_EscapeDuringPacedCloneIn(benchmark::State& state) {
     state.counters["escape_ms"] = waited * 1000;
 }
 
+// A 1 ms timer on the window's thread: each gap between two of its timeouts is a wait of the
+// event loop (a timeout due while the loop is busy comes late).
+class LoopGaps final {
+  public:
+    LoopGaps() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const auto now = Clock::now();
+            if (last_)
+                gaps_.push_back(std::chrono::duration<double, std::milli>(now - *last_).count());
+            last_ = now;
+        });
+    }
+    void Start() {
+        last_.reset();
+        timer_.start();
+    }
+    void Stop() { timer_.stop(); }
+    [[nodiscard]] std::size_t Count() const { return gaps_.size(); }
+    // The gap that p of all gaps do not exceed.
+    [[nodiscard]] double Percentile(double p) const {
+        if (gaps_.empty()) return 0;
+        std::vector<double> sorted = gaps_;
+        std::sort(sorted.begin(), sorted.end());
+        const auto index = static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1));
+        return sorted[index];
+    }
+    [[nodiscard]] double Max() const {
+        return gaps_.empty() ? 0 : *std::max_element(gaps_.begin(), gaps_.end());
+    }
+
+  private:
+    QTimer timer_;
+    std::optional<Clock::time_point> last_;
+    std::vector<double> gaps_;
+};
+
+void LoopGapsThroughDocument(benchmark::State& state, bool write) {
+    PacedPeer peer;
+    if (!peer.sim.Line()) {
+        state.SkipWithError("rz7400-sim did not start");
+        return;
+    }
+    auto& [dir, link, sim, settings, prompts, tones] = peer;
+    QMainWindow window;
+    window.resize(620, 360);
+    window.show();
+    LoopGaps gaps;
+    {
+        CQL7400Doc doc(settings, prompts, tones, std::make_unique<CComPort>());
+        doc.SetWindow(&window);
+        for (auto _ : state) {
+            const auto started = Clock::now();
+            gaps.Start();
+            if (write) {
+                doc.OnCloneWrite();
+            } else {
+                doc.OnCloneRead();
+            }
+            gaps.Stop();
+            state.SetIterationTime(std::chrono::duration<double>(Clock::now() - started).count());
+        }
+    }
+    if (prompts.warnings != 0) state.SkipWithError("the exchange failed");
+    state.counters["gap_p99_ms"] = gaps.Percentile(0.99);
+    state.counters["gap_max_ms"] = gaps.Max();
+    state.counters["passes"] = static_cast<double>(gaps.Count());
+}
+
 void BM_PacedCloneInThroughDocument(benchmark::State& state) {
     PacedThroughDocument(state, false);
 }
 void BM_PacedCloneOutThroughDocument(benchmark::State& state) {
     PacedThroughDocument(state, true);
+}
+void BM_LoopGapsDuringPacedCloneIn(benchmark::State& state) {
+    LoopGapsThroughDocument(state, false);
+}
+void BM_LoopGapsDuringPacedCloneOut(benchmark::State& state) {
+    LoopGapsThroughDocument(state, true);
 }
 
 BENCHMARK(BM_StartUpAgainstBareWindow)
@@ -342,6 +421,8 @@ BENCHMARK(BM_PacedCloneOutThroughDocument)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
+BENCHMARK(BM_LoopGapsDuringPacedCloneIn)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_LoopGapsDuringPacedCloneOut)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace ql::bench

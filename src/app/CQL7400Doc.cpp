@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "app/CCrossThreadCloneUi.h"
 #include "app/DialogFolder.h"
 #include "clone/CSerialLine.h"
 #include "clone/PortDevices.h"
@@ -23,7 +24,8 @@ CQL7400Doc::CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTon
                        std::unique_ptr<CSerialLine> line)
     : settings_(settings),
       prompts_(prompts),
-      station_(std::move(line), tones),
+      tones_(tones, bridge_),
+      station_(std::move(line), tones_),
       radio_(settings),
       cloneUi_(prompts),
       recent_(settings) {
@@ -206,11 +208,24 @@ void CQL7400Doc::PrepareLink() {
 }
 
 void CQL7400Doc::RunTransfer(const std::function<void(CCloneOperations&)>& transfer) {
+    // The link serves one exchange at a time.
+    if (transferRunning_) return;
     PrepareLink();
-    CCloneOperations operations = station_.Operations(radio_, cloneUi_);
-    transferRunning_ = true;
-    transfer(operations);
-    transferRunning_ = false;
+    CCrossThreadCloneUi crossing(cloneUi_, bridge_);
+    CCloneOperations operations = station_.Operations(radio_, crossing);
+    const CTransferScope scope(*this, crossing);
+    bridge_.Run([&] { transfer(operations); }, [this] { return cloneUi_.Progress() != nullptr; });
+}
+
+CQL7400Doc::CTransferScope::CTransferScope(CQL7400Doc& doc, CCrossThreadCloneUi& crossing)
+    : doc_(doc) {
+    doc_.transferRunning_ = true;
+    doc_.cloneUi_.SetCancelSink([&crossing] { crossing.RequestCancel(); });
+}
+
+CQL7400Doc::CTransferScope::~CTransferScope() {
+    doc_.cloneUi_.SetCancelSink({});
+    doc_.transferRunning_ = false;
 }
 
 void CQL7400Doc::OnCloneRead() {

@@ -11,8 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CCrossThreadTones.h"
 #include "app/CQtCloneUi.h"
 #include "app/CRecentFileList.h"
+#include "app/CWorkerBridge.h"
 #include "document/CCloneStation.h"
 #include "model/C7400RadioData.h"
 #include "ui/CCommandTarget.h"
@@ -22,6 +24,7 @@
 namespace ql {
 
 class CCloneOperations;
+class CCrossThreadCloneUi;
 class CSerialLine;
 class CSettingsStore;
 class CTonePlayer;
@@ -130,11 +133,28 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     [[nodiscard]] QString Filter() const;
     [[nodiscard]] QString Extension() const;
     void PrepareLink();
-    // Runs one clone command; the document counts as transferring meanwhile.
+    // Runs one clone command on a worker thread and returns when it has ended; the window
+    // keeps answering meanwhile, and the document counts as transferring. The data set is
+    // only touched on the window's thread (CCloneUi::WithDataSet).
     void RunTransfer(const std::function<void(CCloneOperations&)>& transfer);
+
+    // The document counts as transferring, and the progress dialog's cancel command reaches
+    // the exchange, for the lifetime of the scope.
+    class CTransferScope {
+      public:
+        CTransferScope(CQL7400Doc& doc, CCrossThreadCloneUi& crossing);
+        ~CTransferScope();
+        CTransferScope(const CTransferScope&) = delete;
+        CTransferScope& operator=(const CTransferScope&) = delete;
+
+      private:
+        CQL7400Doc& doc_;
+    };
 
     CSettingsStore& settings_;
     ui::CUserPrompts& prompts_;
+    CWorkerBridge bridge_;     // the clone commands' worker thread
+    CCrossThreadTones tones_;  // the link's signals, played on the window's thread
     CCloneStation station_;
     unsigned port_ = 1;  // the port commands' choice, 1 to 4
     C7400RadioData radio_;

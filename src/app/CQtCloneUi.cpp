@@ -21,6 +21,9 @@ void CQtCloneUi::ShowStatus(std::string_view text) {
 void CQtCloneUi::BeginProgress(std::string_view caption) {
     progress_.reset();
     progress_ = std::make_unique<ui::CProgressDlg>(window_, ToQString(caption));
+    QObject::connect(progress_.get(), &ui::CProgressDlg::CancelCommand, progress_.get(), [this] {
+        if (cancel_) cancel_();
+    });
 }
 
 void CQtCloneUi::SetProgress(int percent) {

@@ -17,11 +17,13 @@ namespace ql {
 
 // The clone operations' user interface in the application: message boxes through the
 // prompts, the status text to the main window's message pane, the wait cursor, the
-// progress dialog over the main window and the Information dialog.
+// progress dialog over the main window and the Information dialog. It lives on the window's
+// thread; an exchange on a worker thread reaches it through CCrossThreadCloneUi.
 class CQtCloneUi final : public CCloneUi {
   public:
     using StatusSink = std::function<void(const QString&)>;
     using LoadedSink = std::function<void()>;
+    using CancelSink = std::function<void()>;
 
     explicit CQtCloneUi(ui::CUserPrompts& prompts);
     ~CQtCloneUi() override;
@@ -32,6 +34,8 @@ class CQtCloneUi final : public CCloneUi {
     void SetWindow(QWidget* window) { window_ = window; }
     void SetStatusSink(StatusSink sink) { status_ = std::move(sink); }
     void SetLoadedSink(LoadedSink sink) { loaded_ = std::move(sink); }
+    // Told of the user's cancel command in the progress dialog, as the user gives it.
+    void SetCancelSink(CancelSink sink) { cancel_ = std::move(sink); }
 
     void ShowStatus(std::string_view text) override;
     void BeginProgress(std::string_view caption) override;
@@ -56,6 +60,7 @@ class CQtCloneUi final : public CCloneUi {
     QPointer<QWidget> window_;
     StatusSink status_;
     LoadedSink loaded_;
+    CancelSink cancel_;
     std::unique_ptr<ui::CProgressDlg> progress_;
     QStringList causes_;
 };

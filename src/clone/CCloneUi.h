@@ -1,12 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace ql {
 
 // What the clone link reaches of the user interface while an exchange runs: the status
-// bar message and the progress display with its cancel command. SetProgress and
-// CancelRequested are also where the user interface processes its pending events.
+// bar message and the progress display with its cancel command. The link calls SetProgress
+// and CancelRequested once per received byte, so both must be cheap.
 class CCloneProgress {
   public:
     CCloneProgress() = default;
@@ -40,6 +41,11 @@ class CCloneUi : public CCloneProgress {
     // DiagnoseFailure), once per finding. A window adds the lines to the box that follows (a
     // terminal prints them after it); ignoring them loses only the hint.
     virtual void ShowCause(std::string_view /*line*/) {}
+    // Runs access, which reads or changes the data set, on the thread that owns the data
+    // set, and returns when it is done. Here that is the caller's; a window that runs the
+    // exchange on a thread of its own runs access on the window's thread, so that the data
+    // set and its command trace are only ever touched there.
+    virtual void WithDataSet(const std::function<void()>& access) { access(); }
 };
 
 // The wait cursor for the lifetime of the guard.

@@ -61,12 +61,15 @@ CloneResult CCloneOperations::Identify() {
         const CWaitCursor wait(ui_);
         result = link_.ReadInformation();
     }
-    return result == CloneResult::kCompleted ? CheckVersion() : result;
+    if (result == CloneResult::kCompleted) ui_.WithDataSet([&] { result = CheckVersion(); });
+    return result;
 }
 
 void CCloneOperations::AdoptModel() {
-    link_.SetModel(radio_.GetIdentity().modelCode);
-    link_.SetRevision(radio_.GetIdentity().revision);
+    CIdentityRecord own;
+    ui_.WithDataSet([&] { own = radio_.GetIdentity(); });
+    link_.SetModel(own.modelCode);
+    link_.SetRevision(own.revision);
 }
 
 std::optional<CloneResult> CCloneOperations::CloneIn(bool documentModified) {
@@ -90,8 +93,10 @@ std::optional<CloneResult> CCloneOperations::CloneIn(bool documentModified) {
             fileFailure_ = link_.FileFailure();
             // A read that ended early leaves a clone file the data set cannot take: that is
             // a failed read, not a completed one, and the data set stays as it was.
-            if (result == CloneResult::kCompleted && !LoadCloneFile()) {
-                result = CloneResult::kFailed;
+            if (result == CloneResult::kCompleted) {
+                bool loaded = false;
+                ui_.WithDataSet([&] { loaded = LoadCloneFile(); });
+                if (!loaded) result = CloneResult::kFailed;
             }
         }
         if (result == CloneResult::kCompleted) ui_.DataLoaded();
@@ -112,9 +117,10 @@ std::optional<CloneResult> CCloneOperations::CloneOut() {
         const CWaitCursor wait(ui_);
         // Only a clone file written whole goes out: a truncated one would leave the
         // transceiver's memory half overwritten.
-        const IcfFileOutcome exported = cloneFile_.empty()
-                                            ? IcfFileOutcome{IcfResult::kCannotOpenFile, 0}
-                                            : radio_.ExportFile(cloneFile_);
+        IcfFileOutcome exported{IcfResult::kCannotOpenFile, 0};
+        if (!cloneFile_.empty()) {
+            ui_.WithDataSet([&] { exported = radio_.ExportFile(cloneFile_); });
+        }
         if (!exported.Ok()) {
             fileFailure_ = CloneFileFailure(cloneFile_, exported.error);
             result = CloneResult::kFailed;
@@ -133,7 +139,9 @@ CloneResult CCloneOperations::CloneInformation() {
     if (result == CloneResult::kCompleted) {
         AdoptModel();
         link_.SignalResult(true);
-        ui_.ShowInformation(radio_.GetModelName(), link_.GetInformation().Comment());
+        std::string modelName;
+        ui_.WithDataSet([&] { modelName = radio_.GetModelName(); });
+        ui_.ShowInformation(modelName, link_.GetInformation().Comment());
     } else {
         link_.SignalResult(false);
         Report(Command::kInformation, result);

@@ -1,7 +1,6 @@
 #include "ui/CProgressDlg.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -49,25 +48,13 @@ CProgressDlg::CProgressDlg(QWidget* owner, const QString& caption)
         windowHandle()->setTransientParent(owner_->window()->windowHandle());
     }
     show();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    sinceEvents_.start();
 }
 
 CProgressDlg::~CProgressDlg() {
     if (ownerDisabled_ && owner_ != nullptr) owner_->setEnabled(true);
 }
 
-void CProgressDlg::ProcessEvents() {
-    // The exchange asks once per received byte; window events are taken at most every few
-    // milliseconds, which keeps the window painting and Escape answered at once while the
-    // exchange answers each echo without delay.
-    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventSliceMs) return;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    sinceEvents_.start();
-}
-
 void CProgressDlg::SetProgress(int percent) {
-    ProcessEvents();
     bar_->setValue(std::clamp(percent, kLower, kUpper));
     int n = (percent - kLower) * 100 / (kUpper - kLower);
     if (n != 100) n %= 100;
@@ -76,7 +63,6 @@ void CProgressDlg::SetProgress(int percent) {
 }
 
 bool CProgressDlg::CancelRequested() {
-    ProcessEvents();
     const bool requested = cancelRequested_;
     cancelRequested_ = false;
     return requested;
@@ -90,13 +76,18 @@ QString CProgressDlg::PercentText() const {
     return percent_->text();
 }
 
-void CProgressDlg::reject() {
+void CProgressDlg::RequestCancel() {
     cancelRequested_ = true;
+    Q_EMIT CancelCommand();
+}
+
+void CProgressDlg::reject() {
+    RequestCancel();
 }
 
 void CProgressDlg::closeEvent(QCloseEvent* event) {
     // The window's close box is a cancel command too; the exchange closes the dialog.
-    cancelRequested_ = true;
+    RequestCancel();
     event->ignore();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPointer>
 
 class QLabel;
@@ -11,8 +10,9 @@ namespace ql::ui {
 
 // "Cloning": the progress of a clone read or write. While it exists its owner, the main
 // window, is disabled; the dialog itself is a window of its own (not the owner's child, which
-// Qt would disable with it) so that it keeps answering Escape, its cancel command. Pending
-// window events are processed whenever the exchange reports progress or asks for a cancel.
+// Qt would disable with it) so that it keeps answering Escape, its cancel command. The
+// exchange runs on a thread of its own; the window's event loop keeps running meanwhile and
+// delivers the progress, and the cancel command reaches the exchange through CancelCommand.
 class CProgressDlg final : public QDialog {
     Q_OBJECT
   public:
@@ -27,7 +27,7 @@ class CProgressDlg final : public QDialog {
     CProgressDlg& operator=(const CProgressDlg&) = delete;
 
     void SetProgress(int percent);
-    // True once after the cancel command; pending events are processed first.
+    // True once after the cancel command.
     [[nodiscard]] bool CancelRequested();
 
     [[nodiscard]] int Position() const;
@@ -37,17 +37,17 @@ class CProgressDlg final : public QDialog {
     // Escape: asks the exchange to stop; the dialog stays open until it has.
     void reject() override;
 
+  Q_SIGNALS:
+    // Escape or the close box: the user asked the exchange to stop.
+    void CancelCommand();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Window events are processed at most this often during an exchange.
-    static constexpr qint64 kEventSliceMs = 10;
-
-    void ProcessEvents();
+    void RequestCancel();
 
     QPointer<QWidget> owner_;
-    QElapsedTimer sinceEvents_;
     bool ownerDisabled_ = false;
     bool cancelRequested_ = false;
     QProgressBar* bar_ = nullptr;

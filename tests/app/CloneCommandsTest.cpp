@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTreeWidget>
 
 #include "app/AppFixture.h"
@@ -245,6 +246,52 @@ TEST_F(CloneCommandsTest, EscapeInTheProgressDialogCancelsARead) {
     EXPECT_EQ(ToneStarts(), std::vector<unsigned>{kFailureHertz});
     EXPECT_EQ(doc->Query("CH.MCH_144.3.APPEAR"), "ON") << "a cancelled read changes nothing";
     EXPECT_TRUE(frame->isEnabled());
+}
+
+// The exchange runs beside the window's thread: the progress goes on while that thread is
+// busy with something else, a second clone command meanwhile does nothing, and the dialog's
+// close box cancels like Escape.
+TEST_F(CloneCommandsTest, TheExchangeGoesOnWhileTheWindowsThreadIsBusyElsewhere) {
+    Start({"--pace"});
+    int before = -1;
+    int after = -1;
+    std::vector<std::string> shownMeanwhile;
+    WhenVisible("ql::ui::CProgressDlg", [&](QWidget* widget) {
+        auto* dialog = qobject_cast<ui::CProgressDlg*>(widget);
+        QTest::qWait(300);
+        before = dialog->Position();
+        QTest::qWait(1200);
+        after = dialog->Position();
+        EXPECT_TRUE(doc->IsTransferRunning());
+        frame->Execute(cmd::kCloneInfo);
+        shownMeanwhile = prompts.Take();
+        dialog->close();
+    });
+    const auto [status, shown] = Run(cmd::kCloneIn);
+    EXPECT_GT(after, before) << "the bar moved on while the window's thread waited";
+    EXPECT_TRUE(shownMeanwhile.empty()) << "one exchange at a time";
+    EXPECT_EQ(status, " Terminated cloning.  ");
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(ToneStarts(), std::vector<unsigned>{kFailureHertz});
+    EXPECT_FALSE(doc->IsTransferRunning());
+}
+
+// The exchange's worker thread never touches the data set: every command the clone commands
+// send it (the clone file's load, the views' queries after it) runs on the window's thread.
+TEST_F(CloneCommandsTest, TheDataSetIsOnlyTouchedOnTheWindowsThread) {
+    Start({"--written", dir.File("written.icf").string()});
+    QThread* const window = QThread::currentThread();
+    std::vector<std::string> elsewhere;
+    int commands = 0;
+    doc->RadioData().SetCommandObserver([&](std::string_view text, std::string_view) {
+        ++commands;
+        if (QThread::currentThread() != window) elsewhere.emplace_back(text);
+    });
+    EXPECT_EQ(Run(cmd::kCloneIn).first, " Cloning completed.");
+    prompts.answers = {Answer::kOk};
+    EXPECT_EQ(Run(cmd::kCloneOut).first, " Cloning completed.");
+    EXPECT_GE(commands, 2);
+    EXPECT_EQ(elsewhere, std::vector<std::string>{});
 }
 
 TEST_F(CloneCommandsTest, ThePortCommandsChooseTheDeviceOfTheirNumber) {

@@ -4,6 +4,7 @@
 // player that records, and a user interface that records and answers by script.
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +71,12 @@ class ScriptedUi final : public CCloneUi {
     }
     void DataLoaded() override { Log("data loaded", ""); }
     void ShowCause(std::string_view line) override { Log("cause: ", line); }
+    void WithDataSet(const std::function<void()>& access) override {
+        ++dataSetAccesses;
+        ++dataSetDepth;
+        access();
+        --dataSetDepth;
+    }
 
     // Only the status texts and boxes, the report of an operation.
     [[nodiscard]] std::vector<std::string> Report() const;
@@ -77,6 +84,9 @@ class ScriptedUi final : public CCloneUi {
     bool answerOk = true;
     std::optional<int> cancelAtPercent;
     int waitDepth = 0;
+    // How often the operations asked for the data set, and whether they are inside now.
+    int dataSetAccesses = 0;
+    int dataSetDepth = 0;
     std::vector<std::string> log;
     std::vector<int> percents;
     // How often the link called SetProgress and CancelRequested, where a window would

@@ -272,6 +272,34 @@ TEST_F(CloneOperations, CancelEndsAReadAndReportsIt) {
     EXPECT_EQ(radio.Dump(), before);
 }
 
+// A window runs the exchange on a worker thread and the data set on its own: every command the
+// operations send to the data set goes through the interface's data-set access.
+TEST_F(CloneOperations, TheDataSetIsOnlyTouchedThroughTheDataSetAccess) {
+    TestRadio source{0};
+    source("CH.MCH_144.12.FREQUENCY=145.5000");
+    ASSERT_EQ(source(Quoted("FILE.SAVE.", dir.File("memory.icf"))), "OK");
+    WithSimulator({"--image", dir.File("memory.icf").string(), "--comment", "Shack"});
+    std::vector<std::string> outside;
+    int commands = 0;
+    radio->SetCommandObserver([&](std::string_view text, std::string_view /*answer*/) {
+        ++commands;
+        if (ui.dataSetDepth == 0) outside.emplace_back(text);
+    });
+
+    EXPECT_EQ(operations->CloneIn(false), CloneResult::kCompleted);
+    EXPECT_EQ(commands, 2) << "the clone file's load and heal";
+    const int afterIn = ui.dataSetAccesses;
+    EXPECT_GE(afterIn, 3) << "version check, model, load";
+    EXPECT_EQ(operations->CloneOut(), CloneResult::kCompleted);
+    const int afterOut = ui.dataSetAccesses;
+    EXPECT_GE(afterOut - afterIn, 3) << "version check, model, the file sent";
+    EXPECT_EQ(operations->CloneInformation(), CloneResult::kCompleted);
+    EXPECT_GE(ui.dataSetAccesses - afterOut, 2) << "version check, model name";
+    EXPECT_EQ(outside, std::vector<std::string>{});
+    EXPECT_EQ(ui.dataSetDepth, 0);
+    EXPECT_EQ(radio("CH.MCH_144.12.FREQUENCY"), "145.5000");
+}
+
 TEST(CloneFile, IsAnUnguessableFileInTheTemporaryDirectoryForItsLifetime) {
     TempDir dir;
     const char* old = std::getenv("TMPDIR");

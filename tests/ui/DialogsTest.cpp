@@ -204,6 +204,23 @@ TEST(Dialogs, TheProgressDialogDisablesItsOwnerButAnswersEscapeItself) {
     EXPECT_FALSE(owner.isEnabled());
 }
 
+// The exchange runs on another thread and hears of the cancel command through the signal,
+// as the user gives it.
+TEST(Dialogs, TheProgressDialogSignalsEachCancelCommand) {
+    QMainWindow owner;
+    owner.show();
+    ui::CProgressDlg progress(&owner, "Cloning");
+    int commands = 0;
+    QObject::connect(&progress, &ui::CProgressDlg::CancelCommand, [&] { ++commands; });
+    progress.SetProgress(30);
+    EXPECT_EQ(commands, 0);
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_EQ(commands, 1);
+    progress.close();
+    EXPECT_EQ(commands, 2) << "the close box too";
+    EXPECT_TRUE(progress.isVisible());
+}
+
 TEST(Prompts, MessageBoxesCarryTheTitleAndTheTextAsStored) {
     ui::CQtUserPrompts prompts;
     QString caption;
