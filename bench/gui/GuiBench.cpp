@@ -187,8 +187,7 @@ class AnswerOk final : public ui::CUserPrompts {
         ++warnings;
     }
     void Information(const QString& /*text*/) override {}
-    std::optional<QString> OpenFile(const QString& /*filter*/,
-                                    const QString& /*folder*/) override {
+    std::optional<QString> OpenFile(const QString& /*filter*/, const QString& /*folder*/) override {
         return std::nullopt;
     }
     std::optional<QString> SaveFile(const QString& /*suggested*/, const QString& /*filter*/,
