@@ -45,7 +45,7 @@ CPortSettingsDlg::CPortSettingsDlg(CSettingsStore& settings, unsigned port, Devi
     devices_->setRootIsDecorated(false);
     devices_->setUniformRowHeights(true);
     devices_->setAllColumnsShowFocus(true);
-    devices_->setMinimumSize(520, 120);
+    devices_->setMinimumSize(680, 120);
     devices_->header()->setStretchLastSection(true);
     devicesLabel->setBuddy(devices_);
     devices_->setAccessibleName(WithoutMnemonic(devicesLabel->text()));
