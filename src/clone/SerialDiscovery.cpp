@@ -88,10 +88,19 @@ std::optional<SerialDevice> ReadDevice(const fs::path& classEntry, const SystemR
     device.name = name;
     device.path = roots.dev / name;
     // A USB serial converter's port has the driver; a CDC ACM device's tty hangs off the
-    // interface, which has it.
-    device.driver = LinkTargetName(deviceFolder / "driver");
-    if (device.driver.empty())
-        device.driver = LinkTargetName(deviceFolder.parent_path() / "driver");
+    // interface, which has it. Newer kernels put a built-in port's tty below two devices of
+    // their own serial core (drivers "port" and "ctrl"): the real driver is above those.
+    fs::path holder = deviceFolder;
+    device.driver = LinkTargetName(holder / "driver");
+    if (device.driver.empty()) {
+        holder = holder.parent_path();
+        device.driver = LinkTargetName(holder / "driver");
+    }
+    for (int level = 0; level < 2 && (device.driver == "port" || device.driver == "ctrl");
+         ++level) {
+        holder = holder.parent_path();
+        device.driver = LinkTargetName(holder / "driver");
+    }
     if (const fs::path usb = UsbAncestor(deviceFolder, sysRoot); !usb.empty()) {
         ReadUsbIdentity(device, usb);
     }

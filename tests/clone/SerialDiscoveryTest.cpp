@@ -79,6 +79,30 @@ TEST_F(SerialDiscovery, FindsEachDeviceWithItsDriverIdsStringsAndStableName) {
     EXPECT_TRUE(cp.byId.empty());
 }
 
+// Newer kernels hang a built-in port's tty below two devices of the serial core, bound to
+// drivers "port" and "ctrl": the driver named is the real one above them.
+TEST_F(SerialDiscovery, ABuiltInPortBelowTheSerialCoreNamesItsRealDriver) {
+    namespace fs = std::filesystem;
+    const fs::path pnp = tree.Roots().sys / "devices/pnp0/00:00";
+    const fs::path port = pnp / "00:00:0/00:00:0.0";
+    fs::create_directories(port);
+    const fs::path drivers = tree.Roots().sys / "bus";
+    for (const auto& [folder, driver] :
+         {std::pair{pnp, std::string("pnp/drivers/serial")},
+          std::pair{pnp / "00:00:0", std::string("serial-base/drivers/ctrl")},
+          std::pair{port, std::string("serial-base/drivers/port")}}) {
+        fs::create_directories(drivers / driver);
+        FakeSystemTree::Link(drivers / driver, folder / "driver");
+    }
+    tree.AddTty("ttyS4", port);
+    FakeSystemTree::WriteText(port / "tty/ttyS4/type", "4\n");
+    const std::optional<SerialDevice> found =
+        FindSerialDevice(DiscoverSerialDevices(tree.Roots()), tree.Roots().dev / "ttyS4");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->driver, "serial");
+    EXPECT_EQ(DescribeSerialDevice(*found), "ttyS4, serial");
+}
+
 TEST_F(SerialDiscovery, ADeviceIsFoundByItsPathOrItsStableName) {
     const std::vector<SerialDevice> devices = DiscoverSerialDevices(tree.Roots());
     const fs::path byId =
