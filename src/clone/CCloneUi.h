@@ -49,12 +49,12 @@ class CCloneUi : public CCloneProgress {
 };
 
 // The wait cursor for the lifetime of the guard.
-class CWaitCursor {
+class CWaitScope {
   public:
-    explicit CWaitCursor(CCloneUi& ui) : ui_(ui) { ui_.BeginWaitCursor(); }
-    ~CWaitCursor() { ui_.EndWaitCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    explicit CWaitScope(CCloneUi& ui) : ui_(ui) { ui_.BeginWaitCursor(); }
+    ~CWaitScope() { ui_.EndWaitCursor(); }
+    CWaitScope(const CWaitScope&) = delete;
+    CWaitScope& operator=(const CWaitScope&) = delete;
 
   private:
     CCloneUi& ui_;

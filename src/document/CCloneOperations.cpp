@@ -58,7 +58,7 @@ CloneResult CCloneOperations::CheckVersion() const {
 CloneResult CCloneOperations::Identify() {
     CloneResult result = CloneResult::kCompleted;
     {
-        const CWaitCursor wait(ui_);
+        const CWaitScope wait(ui_);
         result = link_.ReadInformation();
     }
     if (result == CloneResult::kCompleted) ui_.WithDataSet([&] { result = CheckVersion(); });
@@ -88,7 +88,7 @@ std::optional<CloneResult> CCloneOperations::CloneIn(bool documentModified) {
     } else if (result == CloneResult::kCompleted) {
         AdoptModel();
         {
-            const CWaitCursor wait(ui_);
+            const CWaitScope wait(ui_);
             result = link_.ReadFromTransceiver();
             fileFailure_ = link_.FileFailure();
             // A read that ended early leaves a clone file the data set cannot take: that is
@@ -114,7 +114,7 @@ std::optional<CloneResult> CCloneOperations::CloneOut() {
     CloneResult result = Identify();
     if (result == CloneResult::kCompleted) {
         AdoptModel();
-        const CWaitCursor wait(ui_);
+        const CWaitScope wait(ui_);
         // Only a clone file written whole goes out: a truncated one would leave the
         // transceiver's memory half overwritten.
         IcfFileOutcome exported{IcfResult::kCannotOpenFile, 0};

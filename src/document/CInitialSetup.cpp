@@ -43,7 +43,7 @@ SetupOutcome CInitialSetup::Ok(const SetupChoice& choice) {
     link_.SetDevice(choice.device.empty() ? ResolvePort(settings_, choice.port) : choice.device);
     CloneResult result = CloneResult::kCompleted;
     {
-        const CWaitCursor wait(ui_);
+        const CWaitScope wait(ui_);
         result = link_.ReadInformation();
     }
     // Without its version and expansion bytes the identification teaches the setup

@@ -1,3 +1,4 @@
+// CPropertyPageC31: the " Common " page of the Setting sheet.
 #include "ui/CPropertyPageC31.h"
 
 #include <QCheckBox>

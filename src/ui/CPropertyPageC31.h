@@ -1,5 +1,7 @@
 #pragma once
 
+// CPropertyPageC31: the " Common " page of the Setting sheet.
+
 #include <array>
 
 #include "ui/CPropertyPage.h"

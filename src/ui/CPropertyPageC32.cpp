@@ -1,3 +1,4 @@
+// CPropertyPageC32: the " Display " page of the Setting sheet.
 #include "ui/CPropertyPageC32.h"
 
 #include <QComboBox>

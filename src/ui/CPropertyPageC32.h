@@ -1,5 +1,7 @@
 #pragma once
 
+// CPropertyPageC32: the " Display " page of the Setting sheet.
+
 #include <array>
 #include <optional>
 

@@ -1,3 +1,4 @@
+// CPropertyPageC33: the " MIC Option " page of the Setting sheet.
 #include "ui/CPropertyPageC33.h"
 
 #include <QComboBox>

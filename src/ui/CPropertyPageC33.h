@@ -1,5 +1,7 @@
 #pragma once
 
+// CPropertyPageC33: the " MIC Option " page of the Setting sheet.
+
 #include <array>
 
 #include "ui/CPropertyPage.h"

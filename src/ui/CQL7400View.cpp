@@ -1,3 +1,4 @@
+// CQL7400View: the channel list, the main window's client area.
 #include "ui/CQL7400View.h"
 
 #include <QContextMenuEvent>

@@ -1,5 +1,7 @@
 #pragma once
 
+// CQL7400View: the channel list, the main window's client area.
+
 #include <QTableView>
 #include <string>
 

@@ -76,8 +76,9 @@ TEST_F(CloneTiming, ReadProgressAdvancesInTensAndCancelEndsTheExchange) {
     // the pauses' slices, not of every byte.
     EXPECT_LT(ui.progressCalls, 100);
     EXPECT_LT(ui.cancelChecks, 20);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"status: " + std::string(CloneText(5040)),
-                                                "progress: Cloning", "progress end"}));
+    EXPECT_EQ(ui.log,
+              (std::vector<std::string>{"status: " + std::string(CloneText(text_id::kNowReading)),
+                                        "progress: Cloning", "progress end"}));
 
     ScriptedUi cancelling;
     cancelling.cancelAtPercent = 30;

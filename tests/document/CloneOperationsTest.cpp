@@ -85,8 +85,9 @@ TEST_F(CloneOperations, CloneInTakesTheTransceiversMemory) {
 
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kCompleted);
     EXPECT_EQ(radio.Dump(), source.Dump());
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5026)}));
-    EXPECT_EQ(ui.log.back(), Status(5026));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(text_id::kNowReading),
+                                                     Status(text_id::kCloningCompleted)}));
+    EXPECT_EQ(ui.log.back(), Status(text_id::kCloningCompleted));
     EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), "data loaded"), ui.log.end());
     EXPECT_EQ(ui.waitDepth, 0);
     EXPECT_EQ(tones.signals.at(0).front().hertz, 1000U);
@@ -99,7 +100,9 @@ TEST_F(CloneOperations, AReadThatEndedEarlyIsAFailedReadAndChangesNothing) {
 
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     EXPECT_EQ(radio.Dump(), before);
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5027), Warning(5061)}));
+    EXPECT_EQ(ui.Report(),
+              (std::vector<std::string>{Status(text_id::kNowReading), Status(text_id::kCannotRead),
+                                        Warning(text_id::kCheckCloning)}));
     EXPECT_EQ(std::find(ui.log.begin(), ui.log.end(), "data loaded"), ui.log.end());
     EXPECT_EQ(tones.signals.at(0), FailureSignal());
 }
@@ -113,9 +116,10 @@ TEST_F(CloneOperations, CloneOutWritesTheSafetyFileAndLeavesTheDataSetAlone) {
     EXPECT_EQ(operations->CloneOut(), CloneResult::kCompleted);
     EXPECT_EQ(ReadImage(dir.File("written.icf")), ReadImage(dir.File("expected.icf")));
     EXPECT_TRUE(radio->IsModified());
-    EXPECT_EQ(ui.log.front(), "confirm: " + std::string(CloneText(5056)));
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5041), Status(5026),
-                                                     "box: " + std::string(CloneText(5034))}));
+    EXPECT_EQ(ui.log.front(), "confirm: " + std::string(CloneText(text_id::kWriteToTransceiver)));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{
+                               Status(text_id::kNowWriting), Status(text_id::kCloningCompleted),
+                               "box: " + std::string(CloneText(text_id::kWriteSucceeded))}));
 }
 
 // A clone file that cannot be written is no cable fault: nothing goes out, nothing comes in,
@@ -131,13 +135,14 @@ TEST_F(CloneOperations, AFailedCloneFileSendsAndLoadsNothingAndSaysWhy) {
 
     EXPECT_EQ(operations->CloneOut(), CloneResult::kFailed);
     EXPECT_FALSE(std::filesystem::exists(dir.File("written.icf")));
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5028), box}));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(text_id::kCannotWrite), box}));
     EXPECT_EQ(tones.signals.at(0), FailureSignal());
 
     ui.log.clear();
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     EXPECT_EQ(radio.Dump(), before);
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5027), box}));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(text_id::kNowReading),
+                                                     Status(text_id::kCannotRead), box}));
 
     // No clone file at all: the system temporary directory is named.
     operations.emplace(radio.Data(), *link, std::filesystem::path(), ui);
@@ -164,9 +169,12 @@ TEST_F(CloneOperations, AForeignModelOrRevisionIsRefusedBeforeAnyTransfer) {
         EXPECT_EQ(operations->CloneIn(false), CloneResult::kModelMismatch);
         EXPECT_EQ(operations->CloneOut(), CloneResult::kModelMismatch);
         EXPECT_EQ(operations->CloneInformation(), CloneResult::kModelMismatch);
-        EXPECT_EQ(ui.Report(),
-                  (std::vector<std::string>{Status(5029), Warning(5030), Status(5029),
-                                            Warning(5030), Status(5029), Warning(5030)}));
+        EXPECT_EQ(
+            ui.Report(),
+            (std::vector<std::string>{
+                Status(text_id::kIllegalInformation), Warning(text_id::kCannotBeProgrammed),
+                Status(text_id::kIllegalInformation), Warning(text_id::kCannotBeProgrammed),
+                Status(text_id::kIllegalInformation), Warning(text_id::kCannotBeProgrammed)}));
         EXPECT_FALSE(std::filesystem::exists(dir.File("written.icf")));
     }
 }
@@ -179,8 +187,10 @@ TEST_F(CloneOperations, AnotherVersionOrExpansionIsRefused) {
         WithSimulator(args);
         EXPECT_EQ(operations->CloneIn(false), CloneResult::kVersionMismatch);
         EXPECT_EQ(operations->CloneInformation(), CloneResult::kVersionMismatch);
-        EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5058), Warning(5066), Status(5058),
-                                                         Warning(5066)}));
+        EXPECT_EQ(ui.Report(),
+                  (std::vector<std::string>{
+                      Status(text_id::kVersionMismatch), Warning(text_id::kVersionNotSetUp),
+                      Status(text_id::kVersionMismatch), Warning(text_id::kVersionNotSetUp)}));
     }
 }
 
@@ -201,8 +211,11 @@ TEST_F(CloneOperations, WithNoTransceiverEachCommandReportsItsOwnFailure) {
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     EXPECT_EQ(operations->CloneOut(), CloneResult::kFailed);
     EXPECT_EQ(operations->CloneInformation(), CloneResult::kFailed);
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5027), Warning(5061), Status(5028),
-                                                     Warning(5061), Status(5029), Warning(5061)}));
+    EXPECT_EQ(ui.Report(),
+              (std::vector<std::string>{
+                  Status(text_id::kCannotRead), Warning(text_id::kCheckCloning),
+                  Status(text_id::kCannotWrite), Warning(text_id::kCheckCloning),
+                  Status(text_id::kIllegalInformation), Warning(text_id::kCheckCloning)}));
     EXPECT_EQ(tones.signals, (std::vector<std::vector<Tone>>(3, FailureSignal())));
 }
 
@@ -211,8 +224,9 @@ TEST_F(CloneOperations, APortThatCannotBeOpened) {
     memory->refuseOpen = true;
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kPortUnavailable);
     EXPECT_EQ(operations->CloneInformation(), CloneResult::kPortUnavailable);
-    EXPECT_EQ(ui.Report(),
-              (std::vector<std::string>{Status(5032), Warning(5035), Status(5032), Warning(5035)}));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{
+                               Status(text_id::kCannotAccessPort), Warning(text_id::kCheckPort),
+                               Status(text_id::kCannotAccessPort), Warning(text_id::kCheckPort)}));
 }
 
 // The likely cause goes with the box, just before it; the status texts and boxes stay as
@@ -222,7 +236,7 @@ TEST_F(CloneOperations, AFailureNamesItsLikelyCause) {
     link->SetDevice("/dev/ttyUSB5");  // the peer echoes, but never answers
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kFailed);
     ASSERT_GE(ui.log.size(), 2U);
-    EXPECT_EQ(ui.log.back(), Warning(5061));
+    EXPECT_EQ(ui.log.back(), Warning(text_id::kCheckCloning));
     EXPECT_TRUE(ui.log[ui.log.size() - 2].starts_with(
         "cause: /dev/ttyUSB5: only the echo of what was sent came back: the transceiver is not "
         "in cloning mode"))
@@ -234,7 +248,8 @@ TEST_F(CloneOperations, AFailureNamesItsLikelyCause) {
     Finish();
     ui.log.clear();
     EXPECT_EQ(operations->CloneOut(), CloneResult::kPortUnavailable);
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5032), Warning(5035)}));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(text_id::kCannotAccessPort),
+                                                     Warning(text_id::kCheckPort)}));
     EXPECT_TRUE(
         ui.log[ui.log.size() - 2].starts_with("cause: " + missing + ": the device does not exist"))
         << ui.log[ui.log.size() - 2];
@@ -268,7 +283,8 @@ TEST_F(CloneOperations, CancelEndsAReadAndReportsIt) {
     ui.cancelAtPercent = 20;
     const std::string before = radio.Dump();
     EXPECT_EQ(operations->CloneIn(false), CloneResult::kCancelled);
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(5040), Status(5031)}));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{Status(text_id::kNowReading),
+                                                     Status(text_id::kTerminated)}));
     EXPECT_EQ(radio.Dump(), before);
 }
 

@@ -69,8 +69,9 @@ TEST_F(InitialSetup, AFailedOkKeepsOnlyTheCallSignAndThePort) {
     EXPECT_FALSE(settings.Contains("SetupInfo", "0001"));
     EXPECT_EQ(settings.GetString("SetupInfo", "CallSign", ""), "K1XYZ");
     EXPECT_EQ(settings.GetInt("CommPort", "PortNumber", 0), 3);
-    EXPECT_EQ(ui.Report(), (std::vector<std::string>{"status: " + std::string(CloneText(5029)),
-                                                     "box!: " + std::string(CloneText(5061))}));
+    EXPECT_EQ(ui.Report(), (std::vector<std::string>{
+                               "status: " + std::string(CloneText(text_id::kIllegalInformation)),
+                               "box!: " + std::string(CloneText(text_id::kCheckCloning))}));
     EXPECT_EQ(tones.signals.at(0).front().hertz, 500U);
 }
 
@@ -78,10 +79,10 @@ TEST_F(InitialSetup, AFailedOkNamesTheLikelyCauseWithItsBox) {
     peer.echo = false;  // the line stays silent
     EXPECT_EQ(setup->Ok({2, "K1XYZ", "/dev/ttyACM4"}).result, CloneResult::kFailed);
     EXPECT_EQ(ui.log, (std::vector<std::string>{
-                          "status: " + std::string(CloneText(5029)),
+                          "status: " + std::string(CloneText(text_id::kIllegalInformation)),
                           "cause: /dev/ttyACM4: nothing came back: the cable is not connected to "
                           "the computer or to the transceiver, or the transceiver is off",
-                          "box!: " + std::string(CloneText(5061))}));
+                          "box!: " + std::string(CloneText(text_id::kCheckCloning))}));
 }
 
 TEST_F(InitialSetup, AnIdentificationWithoutVersionAndExpansionTeachesNothing) {
