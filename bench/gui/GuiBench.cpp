@@ -220,6 +220,13 @@ struct PacedPeer {
     AnswerOk prompts;
     CSilentTones tones;
 
+    // Whether the simulator runs; a benchmark without it is skipped with the reason.
+    [[nodiscard]] bool Started(benchmark::State& state) {
+        if (sim.Line()) return true;
+        state.SkipWithError("rz7400-sim did not start");
+        return false;
+    }
+
     PacedPeer() {
         settings.SetString("CommPort", "Device1", link);
         settings.SetInt("CommPort", "PortNumber", 1);
@@ -228,10 +235,7 @@ struct PacedPeer {
 
 void PacedThroughDocument(benchmark::State& state, bool write) {
     PacedPeer peer;
-    if (!peer.sim.Line()) {
-        state.SkipWithError("rz7400-sim did not start");
-        return;
-    }
+    if (!peer.Started(state)) return;
     auto& [dir, link, sim, settings, prompts, tones] = peer;
     QMainWindow window;
     window.resize(620, 360);
@@ -292,10 +296,7 @@ class KeyLatency final : public QObject {
 
 void BM_EscapeDuringPacedCloneIn(benchmark::State& state) {
     PacedPeer peer;
-    if (!peer.sim.Line()) {
-        state.SkipWithError("rz7400-sim did not start");
-        return;
-    }
+    if (!peer.Started(state)) return;
     auto& [dir, link, sim, settings, prompts, tones] = peer;
     QMainWindow window;
     window.show();
@@ -364,10 +365,7 @@ class LoopGaps final {
 
 void LoopGapsThroughDocument(benchmark::State& state, bool write) {
     PacedPeer peer;
-    if (!peer.sim.Line()) {
-        state.SkipWithError("rz7400-sim did not start");
-        return;
-    }
+    if (!peer.Started(state)) return;
     auto& [dir, link, sim, settings, prompts, tones] = peer;
     QMainWindow window;
     window.resize(620, 360);
