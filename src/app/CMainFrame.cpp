@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QToolBar>
+#include <array>
+#include <utility>
 
 #include "app/CBarCommands.h"
 #include "app/CFrameStatusBar.h"
@@ -23,10 +25,30 @@ namespace ql {
 
 namespace {
 
+// The desktop's own keys of a standard action ("std:Undo"); none for an unknown name.
+QList<QKeySequence> StandardKeys(const QString& name) {
+    static constexpr std::array<std::pair<std::string_view, QKeySequence::StandardKey>, 4>
+        kStandard = {{{"Undo", QKeySequence::Undo},
+                      {"Redo", QKeySequence::Redo},
+                      {"Find", QKeySequence::Find},
+                      {"FindNext", QKeySequence::FindNext}}};
+    for (const auto& [text, key] : kStandard) {
+        if (name == ToQString(text)) return QKeySequence::keyBindings(key);
+    }
+    return {};
+}
+
 QList<QKeySequence> Shortcuts(std::string_view keys) {
     QList<QKeySequence> sequences;
+    const QString standard = QStringLiteral("std:");
     for (const QString& key : ToQString(keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        sequences.append(QKeySequence(key, QKeySequence::PortableText));
+        const QList<QKeySequence> found =
+            key.startsWith(standard)
+                ? StandardKeys(key.mid(standard.size()))
+                : QList<QKeySequence>{QKeySequence(key, QKeySequence::PortableText)};
+        for (const QKeySequence& sequence : found) {
+            if (!sequence.isEmpty() && !sequences.contains(sequence)) sequences.append(sequence);
+        }
     }
     return sequences;
 }

@@ -12,7 +12,10 @@
 #include "document/DataFileDocument.h"
 #include "model/CSettingsStore.h"
 #include "model/SettingsKeys.h"
+#include "ui/CDtmfAutoDialStep.h"
 #include "ui/CPortSettingsDlg.h"
+#include "ui/CSettingSheetStep.h"
+#include "ui/CUserAction.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
 #include "ui/SettingsDialogs.h"
@@ -32,6 +35,8 @@ CQL7400Doc::CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTon
     port_ = StoredPortNumber(settings_);
     cloneUi_.SetStatusSink([this](const QString& text) { Q_EMIT StatusText(text); });
     cloneUi_.SetLoadedSink([this] {
+        // A read replaces the data set, which no file holds yet.
+        history_.Forget(false);
         SetModifiedFlag(true);
         Q_EMIT DataChanged();
     });
@@ -47,6 +52,12 @@ void CQL7400Doc::SetWindow(QWidget* window) {
 }
 
 std::vector<std::string> CQL7400Doc::Apply(std::span<const std::string> commands) {
+    // A change that comes with no user action of its own is a step of its own.
+    std::unique_ptr<ui::CUserAction> own;
+    if (!history_.InAction()) {
+        own = std::make_unique<ui::CUserAction>(
+            *this, std::make_unique<ui::CDataSetStep>(ui::Text(ui::sid::kStepChange)));
+    }
     std::vector<std::string> answers;
     answers.reserve(commands.size());
     for (const std::string& command : commands) answers.push_back(radio_.Command(command));
@@ -58,6 +69,28 @@ std::vector<std::string> CQL7400Doc::Apply(std::span<const std::string> commands
 std::string CQL7400Doc::Apply(std::string_view command) {
     const std::string text(command);
     return Apply(std::span<const std::string>(&text, 1)).front();
+}
+
+void CQL7400Doc::BeginAction() {
+    history_.Begin();
+}
+
+void CQL7400Doc::EndAction(std::unique_ptr<ui::CDataSetStep> step) {
+    history_.End(std::move(step));
+}
+
+void CQL7400Doc::OnUndo() {
+    AfterHistoryMove(history_.Undo());
+}
+
+void CQL7400Doc::OnRedo() {
+    AfterHistoryMove(history_.Redo());
+}
+
+void CQL7400Doc::AfterHistoryMove(bool saved) {
+    if (saved) modified_ = false;
+    Q_EMIT DataChanged();
+    Q_EMIT TitleChanged();
 }
 
 std::string CQL7400Doc::Query(std::string_view command) {
@@ -109,6 +142,7 @@ bool CQL7400Doc::OnNewDocument() {
         const ui::CWaitCursor busy;
         radio_.Reset();
     }
+    history_.Forget(true);
     modified_ = false;
     SetPathName({});
     Q_EMIT DataChanged();
@@ -149,6 +183,7 @@ bool CQL7400Doc::OpenFile(const QString& path) {
         prompts_.Warning(ui::Text(ui::sid::kOpenFailed).arg(ToQString(result.message)));
         return false;
     }
+    history_.Forget(true);
     modified_ = false;
     SetPathName(path);
     recent_.Add(path_);
@@ -186,6 +221,7 @@ bool CQL7400Doc::DoSave(const QString& path) {
         prompts_.Warning(ui::Text(ui::sid::kSaveFailed).arg(ToQString(result.message)));
         return false;
     }
+    history_.MarkSaved();
     modified_ = false;
     SetPathName(path);
     recent_.Add(path_);
@@ -242,10 +278,12 @@ void CQL7400Doc::OnCloneInformation() {
 }
 
 void CQL7400Doc::OnCommonSetting() {
+    const ui::CUserAction action(*this, std::make_unique<ui::CSettingSheetStep>());
     ui::RunCommonSettingSheet(*this, window_);
 }
 
 void CQL7400Doc::OnDtmfAutoDial() {
+    const ui::CUserAction action(*this, std::make_unique<ui::CDtmfAutoDialStep>());
     ui::RunDtmfAutodial(*this, window_);
 }
 
@@ -272,6 +310,14 @@ void CQL7400Doc::OnPortSettings() {
 }
 
 QString CQL7400Doc::MenuText(int command) {
+    if (command == ui::cmd::kUndo) {
+        return history_.CanUndo() ? ui::Text(ui::sid::kUndoNamed).arg(history_.UndoName())
+                                  : ToQString(ui::MenuText(command));
+    }
+    if (command == ui::cmd::kRedo) {
+        return history_.CanRedo() ? ui::Text(ui::sid::kRedoNamed).arg(history_.RedoName())
+                                  : ToQString(ui::MenuText(command));
+    }
     const unsigned port = PortOfCommand(command);
     if (port == 0) return {};
     // Looking through the system's devices takes a moment: once a second is enough for menus.
@@ -285,6 +331,9 @@ QString CQL7400Doc::MenuText(int command) {
 }
 
 bool CQL7400Doc::IsEnabled(int command) {
+    const bool historyFree = !transferRunning_ && !history_.InAction();
+    if (command == ui::cmd::kUndo) return historyFree && history_.CanUndo();
+    if (command == ui::cmd::kRedo) return historyFree && history_.CanRedo();
     // The recent-file entry stands in an empty list's place and is never chosen.
     return command != ui::cmd::kRecentFile;
 }
@@ -329,6 +378,12 @@ void CQL7400Doc::Execute(int command) {
             break;
         case ui::cmd::kDtmfAutoDial:
             OnDtmfAutoDial();
+            break;
+        case ui::cmd::kUndo:
+            OnUndo();
+            break;
+        case ui::cmd::kRedo:
+            OnRedo();
             break;
         default:
             break;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/CCrossThreadTones.h"
+#include "app/CEditHistory.h"
 #include "app/CQtCloneUi.h"
 #include "app/CRecentFileList.h"
 #include "app/CWorkerBridge.h"
@@ -54,6 +55,10 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     // are refreshed once afterwards.
     std::vector<std::string> Apply(std::span<const std::string> commands) override;
     std::string Apply(std::string_view command);
+    // The user action that the Apply calls until EndAction belong to: one undo step.
+    void BeginAction() override;
+    void EndAction(std::unique_ptr<ui::CDataSetStep> step) override;
+    [[nodiscard]] CEditHistory& History() { return history_; }
     // A query for display; changes nothing and refreshes nothing.
     [[nodiscard]] std::string Query(std::string_view command) override;
 
@@ -111,6 +116,10 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     void OnCommonSetting();
     void OnDtmfAutoDial();
 
+    // Edit > Undo and Redo: the last step taken back, the next one made again.
+    void OnUndo();
+    void OnRedo();
+
     [[nodiscard]] CCloneLink& Link() { return station_.Link(); }
     [[nodiscard]] CQtCloneUi& CloneUi() { return cloneUi_; }
     [[nodiscard]] const std::filesystem::path& CloneFilePath() const {
@@ -133,6 +142,7 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     [[nodiscard]] QString Filter() const;
     [[nodiscard]] QString Extension() const;
     void PrepareLink();
+    void AfterHistoryMove(bool saved);
     // Runs one clone command on a worker thread and returns when it has ended; the window
     // keeps answering meanwhile, and the document counts as transferring. The data set is
     // only touched on the window's thread (CCloneUi::WithDataSet).
@@ -158,6 +168,7 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     CCloneStation station_;
     unsigned port_ = 1;  // the port commands' choice, 1 to 4
     C7400RadioData radio_;
+    CEditHistory history_{radio_};
     CQtCloneUi cloneUi_;
     CRecentFileList recent_;
     QString path_;

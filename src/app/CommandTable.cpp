@@ -13,8 +13,9 @@ using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, 
     ui::cmd::kContents, ui::cmd::kCopy, ui::cmd::kCut, ui::cmd::kDelete, ui::cmd::kDtmfAutoDial,
     ui::cmd::kEditMemory, ui::cmd::kExit, ui::cmd::kHelpTopics, ui::cmd::kInsert, ui::cmd::kNew,
     ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen, ui::cmd::kPaste, ui::cmd::kPortSettings,
-    ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kSave, ui::cmd::kSaveAs, ui::cmd::kStatusBar,
-    ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo, ui::cmd::kVhfMemory;
+    ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kRedo, ui::cmd::kHideEmpty, ui::cmd::kSave,
+    ui::cmd::kSaveAs, ui::cmd::kStatusBar, ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo,
+    ui::cmd::kVhfMemory;
 using R = CommandRoute;
 
 constexpr std::array kCommands = std::to_array<CommandEntry>({
@@ -28,12 +29,14 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
     {kCopy, R::kView, "copy", "Ctrl+C;Ctrl+Ins"},
     {kPaste, R::kView, "paste", "Ctrl+V;Shift+Ins"},
     {kCut, R::kNone, "", "Ctrl+X;Shift+Del"},
-    {kUndo, R::kNone, "", "Ctrl+Z;Alt+Backspace"},
+    {kUndo, R::kDocument, "undo", "Ctrl+Z;Alt+Backspace;std:Undo"},
+    {kRedo, R::kDocument, "redo", "std:Redo;Ctrl+Shift+Z;Ctrl+Y"},
     {kClear, R::kView, "clear", "Del"},
     {kDelete, R::kView, "", ""},
     {kInsert, R::kView, "", ""},
     {kVhfMemory, R::kView, "vhf", "", true},
     {kUhfMemory, R::kView, "uhf", "", true},
+    {kHideEmpty, R::kView, "", "", true},
     {kDtmfAutoDial, R::kDocument, "dtmf", ""},
     {kCommonSetting, R::kDocument, "common", ""},
     {kToolbar, R::kBars, "", "", true},
@@ -55,18 +58,19 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
 });
 
 constexpr std::array kToolbarButtons = std::to_array<int>({
-    kNew,      kOpen,      kSave,      0, kEditMemory,   kCopy,          kPaste,     kClear,
-    0,         kVhfMemory, kUhfMemory, 0, kDtmfAutoDial, kCommonSetting, 0,          kCom1,
-    kCom2,     kCom3,      kCom4,      0, kCloneIn,      kCloneOut,      kCloneInfo, 0,
-    kContents,
+    kNew,           kOpen,      kSave,  0,         kUndo,      kRedo,      0, kEditMemory,
+    kCopy,          kPaste,     kClear, 0,         kVhfMemory, kUhfMemory, 0, kDtmfAutoDial,
+    kCommonSetting, 0,          kCom1,  kCom2,     kCom3,      kCom4,      0, kCloneIn,
+    kCloneOut,      kCloneInfo, 0,      kContents,
 });
 
 constexpr std::array kFileMenu =
     std::to_array<int>({kNew, kOpen, kSave, kSaveAs, 0, kRecentFile, 0, kExit});
-constexpr std::array kEditMenu =
-    std::to_array<int>({kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert});
-constexpr std::array kViewMenu = std::to_array<int>(
-    {kVhfMemory, kUhfMemory, 0, kDtmfAutoDial, kCommonSetting, 0, kToolbar, kStatusBar});
+constexpr std::array kEditMenu = std::to_array<int>(
+    {kUndo, kRedo, 0, kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert});
+constexpr std::array kViewMenu =
+    std::to_array<int>({kVhfMemory, kUhfMemory, kHideEmpty, 0, kDtmfAutoDial, kCommonSetting, 0,
+                        kToolbar, kStatusBar});
 constexpr std::array kPortMenu = std::to_array<int>({kCom1, kCom2, kCom3, kCom4, 0, kPortSettings});
 constexpr std::array kCloningMenu = std::to_array<int>({kCloneIn, kCloneOut, 0, kCloneInfo});
 constexpr std::array kHelpMenu = std::to_array<int>({kContents, kHelpTopics, 0, kAbout});

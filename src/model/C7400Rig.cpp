@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
@@ -189,6 +190,58 @@ void C7400Rig::RestoreCheckpoint(const CRigCheckpoint& checkpoint) {
     healed_.RestoreFrom(checkpoint.healed);
     editFlag_ = checkpoint.editFlag;
     lastFileError_ = checkpoint.lastFileError;
+}
+
+CMemoryImage C7400Rig::EncodedSettings() const {
+    CMemoryImage settings(image_.Size());
+    common_->Encode(settings);
+    dtmf_.Encode(settings);
+    return settings;
+}
+
+CRigState C7400Rig::CaptureState() const {
+    return {channels_.Channels(), EncodedSettings()};
+}
+
+CRigChange C7400Rig::ChangeSince(const CRigState& before) const {
+    CRigChange change;
+    const std::vector<CChannel>& now = channels_.Channels();
+    if (before.channels.size() == now.size()) {
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (!(before.channels[i] == now[i])) {
+                change.channels.push_back({i, before.channels[i], now[i]});
+            }
+        }
+    }
+    const CMemoryImage settings = EncodedSettings();
+    const std::span<const std::uint8_t> was = before.settings.Bytes();
+    const std::span<const std::uint8_t> is = settings.Bytes();
+    if (was.size() == is.size()) {
+        for (std::size_t i = 0; i < is.size(); ++i) {
+            if (was[i] != is[i]) {
+                change.settings.push_back({static_cast<std::int32_t>(i), was[i], is[i]});
+            }
+        }
+    }
+    return change;
+}
+
+void C7400Rig::PutBack(const CRigChange& change, bool after) {
+    for (const CRigChange::Channel& channel : change.channels) {
+        if (channel.position < channels_.Channels().size()) {
+            channels_.At(static_cast<int>(channel.position)) =
+                after ? channel.after : channel.before;
+        }
+    }
+    if (change.settings.empty()) return;
+    CMemoryImage settings = EncodedSettings();
+    for (const CRigChange::Byte& byte : change.settings) {
+        settings.WriteByte(byte.position, after ? byte.after : byte.before);
+    }
+    common_->Decode(settings);
+    common_->SetDecoded(true);
+    dtmf_.Decode(settings);
+    dtmf_.SetDecoded(true);
 }
 
 void C7400Rig::MarkAllUndecoded() {

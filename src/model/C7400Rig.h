@@ -12,6 +12,7 @@
 #include "model/CDtmfMemories.h"
 #include "model/CHealedChannels.h"
 #include "model/CMemoryImage.h"
+#include "model/CRigChange.h"
 #include "model/CRigCheckpoint.h"
 #include "model/CVersion.h"
 
@@ -38,6 +39,12 @@ class C7400Rig {
     // The whole state as it is now, and back to such a state without a rebuild.
     [[nodiscard]] CRigCheckpoint TakeCheckpoint() const;
     void RestoreCheckpoint(const CRigCheckpoint& checkpoint);
+    // What a user's edit can change, as it is now; what changed since such a state; and the
+    // values before (or after) a change put back. Putting back touches only the changed
+    // channels and settings: the image follows at the next rebuild, as after any edit.
+    [[nodiscard]] CRigState CaptureState() const;
+    [[nodiscard]] CRigChange ChangeSince(const CRigState& before) const;
+    void PutBack(const CRigChange& change, bool after);
 
     // The errno value behind the last "FILE" command's failure; 0 when it was not the file's.
     [[nodiscard]] int LastFileError() const { return lastFileError_; }
@@ -52,6 +59,7 @@ class C7400Rig {
     void MarkAllUndecoded();
     void Rebuild(bool safety);
     void RebuildChanged();
+    [[nodiscard]] CMemoryImage EncodedSettings() const;
 
     CVersion version_;
     CMemoryImage image_{4000};

@@ -27,6 +27,7 @@ class CChannelTable {
         return channels_[static_cast<std::size_t>(tablePosition)];
     }
     [[nodiscard]] std::vector<CChannel>& Channels() { return channels_; }
+    [[nodiscard]] const std::vector<CChannel>& Channels() const { return channels_; }
 
     // The channels and the clipboard as values, and back (into the table that gave them).
     struct Contents {

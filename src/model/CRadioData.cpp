@@ -10,6 +10,7 @@
 #include "base/TempFile.h"
 #include "datafile/IcfFile.h"
 #include "model/C7400Rig.h"
+#include "model/CRigChange.h"
 
 namespace ql {
 
@@ -82,6 +83,18 @@ std::unique_ptr<CRigCheckpoint> CRadioData::TakeCheckpoint() const {
 
 void CRadioData::RestoreCheckpoint(const CRigCheckpoint& checkpoint) {
     rig_->RestoreCheckpoint(checkpoint);
+}
+
+std::unique_ptr<CRigState> CRadioData::CaptureState() const {
+    return std::make_unique<CRigState>(rig_->CaptureState());
+}
+
+CRigChange CRadioData::ChangeSince(const CRigState& before) const {
+    return rig_->ChangeSince(before);
+}
+
+void CRadioData::PutBack(const CRigChange& change, bool after) {
+    rig_->PutBack(change, after);
 }
 
 bool CRadioData::IsModified() {

@@ -15,7 +15,9 @@
 namespace ql {
 
 class C7400Rig;
+struct CRigChange;
 struct CRigCheckpoint;
+struct CRigState;
 
 // The single owner of the transceiver's memory contents. Everything else talks to it
 // through command texts (Command) and reads back result texts; the archive operations
@@ -58,6 +60,13 @@ class CRadioData {
     // that returns to one state many times. Only this object may take its checkpoint back.
     [[nodiscard]] std::unique_ptr<CRigCheckpoint> TakeCheckpoint() const;
     void RestoreCheckpoint(const CRigCheckpoint& checkpoint);
+
+    // What a user's edit can change, held aside before it; what the edit changed; and that
+    // change taken back (after = false) or made again (after = true). The edit flag is the
+    // caller's to set afterwards.
+    [[nodiscard]] std::unique_ptr<CRigState> CaptureState() const;
+    [[nodiscard]] CRigChange ChangeSince(const CRigState& before) const;
+    void PutBack(const CRigChange& change, bool after);
 
     [[nodiscard]] virtual bool IsModified();
     virtual void SetModified(bool modified);

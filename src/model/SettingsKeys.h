@@ -28,6 +28,10 @@ inline constexpr std::string_view kColumn = "Column";
     return "Width" + std::to_string(column);
 }
 
+// The channel list's filter: whether blank memory channels are hidden ("HideEmpty", 0 or 1).
+inline constexpr std::string_view kChannelList = "Channel List";
+inline constexpr std::string_view kHideEmpty = "HideEmpty";
+
 // The main window's placement and its toolbar.
 inline constexpr std::string_view kWindowPosition = "Window Position";
 inline constexpr std::string_view kZoom = "Zoom";

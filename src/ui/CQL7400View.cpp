@@ -15,7 +15,11 @@
 #include "ui/CChannelListModel.h"
 #include "ui/CChannelRowDelegate.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/CEditMemoryStep.h"
+#include "ui/CEmptyChannelFilter.h"
 #include "ui/CRadioCommands.h"
+#include "ui/CRowCommandStep.h"
+#include "ui/CUserAction.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
 #include "ui/ColumnFit.h"
@@ -60,10 +64,12 @@ CQL7400View::CQL7400View(CRadioCommands& radio, CSettingsStore& settings, CUserP
     : QTableView(parent), radio_(radio), settings_(settings), prompts_(prompts) {
     setAccessibleName(Text(sid::kChannelList));
     model_ = MakeChild<CChannelListModel>(radio_, this);
-    setModel(model_);
+    filter_ = MakeChild<CEmptyChannelFilter>(*model_, this);
+    filter_->SetHideEmpty(settings_.GetInt(settings::kChannelList, settings::kHideEmpty, 0) != 0);
+    setModel(filter_);
     setItemDelegate(MakeChild<CChannelRowDelegate>(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     setShowGrid(false);
@@ -91,8 +97,8 @@ CQL7400View::CQL7400View(CRadioCommands& radio, CSettingsStore& settings, CUserP
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CQL7400View::CommandStateChanged);
 
-    SelectChannel(1);
     RefreshAll();
+    SelectChannel(1);
     setFocus();
 }
 
@@ -129,19 +135,48 @@ Band CQL7400View::ShownBand() const {
 }
 
 unsigned CQL7400View::CurrentChannel() const {
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex())) {
+        return filter_->ChannelAt(current.row());
+    }
     const QModelIndexList rows = selectionModel()->selectedRows();
     if (rows.isEmpty()) return 1;
     int first = rows.first().row();
     for (const QModelIndex& index : rows) first = std::min(first, index.row());
-    return static_cast<unsigned>(first) + 1;
+    return filter_->ChannelAt(first);
+}
+
+std::vector<unsigned> CQL7400View::SelectedChannels() const {
+    std::vector<unsigned> channels;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        if (const unsigned channel = filter_->ChannelAt(index.row()); channel != 0) {
+            channels.push_back(channel);
+        }
+    }
+    if (channels.empty()) return {CurrentChannel()};
+    std::sort(channels.begin(), channels.end());
+    return channels;
 }
 
 void CQL7400View::SelectChannel(unsigned channel) {
     if (channel < 1 || channel > kChannelCount) return;
-    const QModelIndex index = model_->index(static_cast<int>(channel) - 1, kColLabel);
+    int row = filter_->RowOf(channel);
+    for (unsigned next = channel + 1; row < 0 && next <= kChannelCount; ++next) {
+        row = filter_->RowOf(next);
+    }
+    if (row < 0) return;
+    const QModelIndex index = filter_->index(row, kColLabel);
     selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
+}
+
+void CQL7400View::SetHideEmpty(bool hide) {
+    const unsigned channel = CurrentChannel();
+    filter_->SetHideEmpty(hide);
+    settings_.SetInt(settings::kChannelList, settings::kHideEmpty, hide ? 1 : 0);
+    SelectChannel(channel);
+    Q_EMIT CommandStateChanged();
 }
 
 void CQL7400View::RefreshAll() {
@@ -175,6 +210,11 @@ void CQL7400View::Send(const char* verb) {
     (void)radio_.Apply(std::span<const std::string>(&command, 1));
 }
 
+void CQL7400View::SendRowCommand(int command, const char* verb) {
+    const CUserAction action(radio_, std::make_unique<CRowCommandStep>(command));
+    Send(verb);
+}
+
 bool CQL7400View::IsEnabled(int command) {
     switch (command) {
         case cmd::kEditMemory:
@@ -183,8 +223,13 @@ bool CQL7400View::IsEnabled(int command) {
             return true;
         case cmd::kCopy:
             return Check("COPY") == "OK";
-        case cmd::kClear:
-            return Check("CLEAR") == "OK";
+        case cmd::kClear: {
+            const std::vector<unsigned> channels = SelectedChannels();
+            return std::any_of(channels.begin(), channels.end(),
+                               [this](unsigned channel) { return CanClear(channel); });
+        }
+        case cmd::kHideEmpty:
+            return true;
         case cmd::kPaste:
             return Check("PASTE") != "NG";
         case cmd::kDelete:
@@ -199,7 +244,8 @@ bool CQL7400View::IsEnabled(int command) {
 bool CQL7400View::IsChecked(int command) {
     const Band band = model_->ShownBand();
     return (command == cmd::kVhfMemory && band == Band::kVhf) ||
-           (command == cmd::kUhfMemory && band == Band::kUhf);
+           (command == cmd::kUhfMemory && band == Band::kUhf) ||
+           (command == cmd::kHideEmpty && filter_->HidesEmpty());
 }
 
 void CQL7400View::Execute(int command) {
@@ -229,6 +275,9 @@ void CQL7400View::Execute(int command) {
         case cmd::kInsert:
             Insert();
             break;
+        case cmd::kHideEmpty:
+            SetHideEmpty(!filter_->HidesEmpty());
+            break;
         default:
             break;
     }
@@ -240,15 +289,29 @@ void CQL7400View::Paste() {
         if (prompts_.YesNo(Text(sid::kOverwriteHere)) != CUserPrompts::Answer::kYes) return;
     }
     const unsigned channel = CurrentChannel();
-    Send("PASTE");
+    SendRowCommand(cmd::kPaste, "PASTE");
     RefreshChannel(channel);
     Q_EMIT CommandStateChanged();
 }
 
+bool CQL7400View::CanClear(unsigned channel) const {
+    return radio_.Query(Prefix(channel) + "CLEAR.CHECK") == "OK";
+}
+
 void CQL7400View::Clear() {
-    const unsigned channel = CurrentChannel();
-    Send("CLEAR");
-    RefreshChannel(channel);
+    // Every selected row that can be cleared, as one action.
+    std::vector<std::string> commands;
+    const std::vector<unsigned> channels = SelectedChannels();
+    for (const unsigned channel : channels) {
+        if (channels.size() == 1 || CanClear(channel))
+            commands.push_back(Prefix(channel) + "CLEAR");
+    }
+    {
+        const CUserAction action(radio_, std::make_unique<CRowCommandStep>(cmd::kClear));
+        const CApplying applying(applying_);
+        (void)radio_.Apply(commands);
+    }
+    for (const unsigned channel : channels) RefreshChannel(channel);
     Q_EMIT CommandStateChanged();
 }
 
@@ -256,7 +319,7 @@ void CQL7400View::Delete() {
     const unsigned channel = CurrentChannel();
     {
         const CWaitCursor busy;
-        Send("DELETE");
+        SendRowCommand(cmd::kDelete, "DELETE");
         RefreshChannel(channel);
     }
     RefreshAll();
@@ -271,7 +334,7 @@ void CQL7400View::Insert() {
     const unsigned channel = CurrentChannel();
     {
         const CWaitCursor busy;
-        Send("INSERT");
+        SendRowCommand(cmd::kInsert, "INSERT");
         RefreshChannel(channel);
     }
     RefreshAll();
@@ -282,6 +345,8 @@ bool CQL7400View::EditMemory() {
     const unsigned channel = CurrentChannel();
     bool accepted = false;
     {
+        const CUserAction action(radio_,
+                                 std::make_unique<CEditMemoryStep>(model_->ShownBand(), channel));
         const CApplying applying(applying_);
         CEditMemoryDlg dialog(radio_, model_->ShownBand(), channel, this);
         accepted = dialog.exec() == QDialog::Accepted;
@@ -318,7 +383,7 @@ void CQL7400View::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (IsMenuKey(*event)) {
-        const QRect bar = RowBar(static_cast<int>(CurrentChannel()) - 1);
+        const QRect bar = CurrentRowBar();
         ShowContextMenu(viewport()->mapToGlobal(bar.isValid() ? bar.bottomLeft() : QPoint()));
         event->accept();
         return;
@@ -330,7 +395,7 @@ void CQL7400View::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Mouse) {
         ShowContextMenu(event->globalPos());
     } else {
-        const QRect bar = RowBar(static_cast<int>(CurrentChannel()) - 1);
+        const QRect bar = CurrentRowBar();
         ShowContextMenu(viewport()->mapToGlobal(bar.isValid() ? bar.bottomLeft() : QPoint()));
     }
     event->accept();
@@ -353,8 +418,12 @@ void CQL7400View::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
+QRect CQL7400View::CurrentRowBar() const {
+    return RowBar(filter_->RowOf(CurrentChannel()));
+}
+
 QRect CQL7400View::RowBar(int row) const {
-    if (row < 0 || row >= model_->rowCount()) return {};
+    if (row < 0 || row >= filter_->rowCount()) return {};
     const int top = rowViewportPosition(row);
     const int left = columnViewportPosition(0);
     const QHeaderView* columns = horizontalHeader();

@@ -4,6 +4,7 @@
 
 #include <QTableView>
 #include <string>
+#include <vector>
 
 #include "model/ChannelPath.h"
 #include "ui/CCommandTarget.h"
@@ -17,14 +18,17 @@ class CSettingsStore;
 namespace ql::ui {
 
 class CChannelListModel;
+class CEmptyChannelFilter;
 class CRadioCommands;
 class CUserPrompts;
 
 // The channel list, the main window's client area: the 106 channels of one band (VHF or
-// UHF), one row each, with single whole-row selection. It handles the band commands, the
-// row commands (Copy, Paste, Clear, Delete, Insert, each enabled by its ".CHECK" query)
-// and opens the Edit Memory dialog on a double click, Enter or the Edit Memory command.
-// Column widths are kept in the settings store between runs.
+// UHF), one row each, with whole-row selection of one row or several (Shift and Ctrl). It
+// handles the band commands, the row commands (Copy, Paste, Clear, Delete, Insert, each
+// enabled by its ".CHECK" query; they act on the current row, Clear on every selected row)
+// and opens the Edit Memory dialog on a double click, Enter or the Edit Memory command. Each
+// of them is one user action of the undo history. Blank memory channels can be hidden.
+// Column widths and the filter are kept in the settings store between runs.
 class CQL7400View final : public QTableView, public CCommandTarget {
     Q_OBJECT
   public:
@@ -49,14 +53,22 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     // refreshes what that change touched.
     void Refresh();
 
-    // The first selected row + 1, or 1 when no row is selected.
+    // The channel (1-106) of the current row when it is selected, else of the first selected
+    // row, or 1 when no row is selected.
     [[nodiscard]] unsigned CurrentChannel() const;
-    // Makes channel 1-106 the only selected and focused row and scrolls it into view.
+    // The channels of the selected rows in list order; the current channel when none is.
+    [[nodiscard]] std::vector<unsigned> SelectedChannels() const;
+    // Makes channel 1-106 the only selected and focused row and scrolls it into view; a
+    // hidden blank channel selects the next row shown instead.
     void SelectChannel(unsigned channel);
     // Opens the Edit Memory dialog for the current channel; true when it ended with OK.
     bool EditMemory();
 
     [[nodiscard]] CChannelListModel& ListModel() const { return *model_; }
+    // The rows as shown: the list model less the hidden blank channels.
+    [[nodiscard]] CEmptyChannelFilter& ShownRows() const { return *filter_; }
+    // Hides or shows the blank memory channels and keeps the choice in the settings.
+    void SetHideEmpty(bool hide);
     // The band whose list is shown.
     [[nodiscard]] Band ShownBand() const;
 
@@ -91,17 +103,22 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     [[nodiscard]] std::string Prefix(unsigned channel) const;
     [[nodiscard]] std::string Check(const char* verb);
     void Send(const char* verb);
+    // A row command on the current row, as one user action.
+    void SendRowCommand(int command, const char* verb);
+    [[nodiscard]] bool CanClear(unsigned channel) const;
     void Paste();
     void Clear();
     void Delete();
     void Insert();
     void ShowContextMenu(const QPoint& globalPos);
     [[nodiscard]] QRect RowBar(int row) const;
+    [[nodiscard]] QRect CurrentRowBar() const;
 
     CRadioCommands& radio_;
     CSettingsStore& settings_;
     CUserPrompts& prompts_;
     CChannelListModel* model_ = nullptr;
+    CEmptyChannelFilter* filter_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     bool applying_ = false;
 };

@@ -83,6 +83,8 @@ constexpr std::array kStrings = std::to_array<Entry>({
     {cmd::kCut, "Cut the selection and put it on the Clipboard\nCut"},
     {cmd::kPaste, "Paste the copied channel over the selected one\nPaste"},
     {cmd::kUndo, "Undo the last action\nUndo"},
+    {cmd::kRedo, "Redo the last action undone\nRedo"},
+    {cmd::kHideEmpty, "Show or hide the blank memory channels of the list\nHide Empty Channels"},
     {cmd::kAbout, "Display program information and version number\nAbout"},
     {cmd::kExit, "Quit the application; prompts to save the document\nExit"},
     {cmd::kContents, "Open the user manual\nHelp"},
@@ -214,6 +216,11 @@ constexpr std::array kStrings = std::to_array<Entry>({
      "OK will erase this channel: a frequency is above 0 MHz and below 2000 MHz"},
     {sid::kFrequencyKept,
      "OK will keep the channel's frequency: a frequency is above 0 MHz and below 2000 MHz"},
+    {sid::kUndoNamed, "&Undo %1"},
+    {sid::kRedoNamed, "&Redo %1"},
+    {sid::kStepEditMemory, "Edit Memory %1 %2"},
+    {sid::kStepBulkEdit, "Bulk Edit (%1 channels)"},
+    {sid::kStepChange, "Change"},
 });
 
 // The menu entries; their keys live in the command table.
@@ -227,6 +234,8 @@ constexpr std::array kMenuTexts = std::to_array<Entry>({
     {cmd::kEditMemory, "&Edit Memory..."},
     {cmd::kCopy, "&Copy"},
     {cmd::kPaste, "&Paste"},
+    {cmd::kUndo, "&Undo"},
+    {cmd::kRedo, "&Redo"},
     {cmd::kClear, "Clear"},
     {cmd::kDelete, "Delete"},
     {cmd::kInsert, "Insert"},
@@ -236,6 +245,7 @@ constexpr std::array kMenuTexts = std::to_array<Entry>({
     {cmd::kCommonSetting, "&Common Setting..."},
     {cmd::kToolbar, "&Toolbar"},
     {cmd::kStatusBar, "&Status Bar"},
+    {cmd::kHideEmpty, "&Hide Empty Channels"},
     {cmd::kCom1, "COM1"},
     {cmd::kCom2, "COM2"},
     {cmd::kCom3, "COM3"},
@@ -290,6 +300,12 @@ QString WithoutMnemonic(const QString& text) {
         plain.append(text.at(i));
     }
     return plain.section(QLatin1Char('\t'), 0, 0);
+}
+
+QString PlainMenuText(int command) {
+    QString text = WithoutMnemonic(ToQString(MenuText(command)));
+    while (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    return text;
 }
 
 }  // namespace ql::ui

@@ -160,6 +160,13 @@ inline constexpr int kOutsideVhfBands = 64201;
 inline constexpr int kOutsideUhfBands = 64202;
 inline constexpr int kFrequencyErases = 64203;
 inline constexpr int kFrequencyKept = 64204;
+
+// 64350-64399: the undo history and the list's filter.
+inline constexpr int kUndoNamed = 64350;  // %1: the step's name
+inline constexpr int kRedoNamed = 64351;
+inline constexpr int kStepEditMemory = 64352;  // %1: band, %2: channel label
+inline constexpr int kStepBulkEdit = 64353;    // %1: number of channels
+inline constexpr int kStepChange = 64354;
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.
@@ -196,6 +203,8 @@ inline constexpr int kHelpTopics = 57667;
 inline constexpr int kNextPane = 57680;
 inline constexpr int kPrevPane = 57681;
 inline constexpr int kPortSettings = 64001;
+inline constexpr int kRedo = 64300;
+inline constexpr int kHideEmpty = 64305;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 }  // namespace cmd
@@ -211,5 +220,7 @@ inline constexpr int kStatusBar = 59393;
 [[nodiscard]] std::string_view MenuText(int command);
 // A text without its mnemonic "&" (the name assistive technology reads).
 [[nodiscard]] QString WithoutMnemonic(const QString& text);
+// A command's menu text without its mnemonic and its dots ("Paste", "Common Setting").
+[[nodiscard]] QString PlainMenuText(int command);
 
 }  // namespace ql::ui

@@ -161,18 +161,23 @@ TEST_F(ChannelListAppTest, TheFramesEntriesFollowTheSelectedRow) {
     QList<QAction*> entries;
     WhenMenuShown([&](QMenu& menu) { entries = menu.actions(); });
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_EQ(entries.size(), 8);
-    EXPECT_EQ(entries.at(0), frame->Action(cmd::kEditMemory));
-    EXPECT_EQ(entries.at(2), frame->Action(cmd::kCopy));
-    EXPECT_EQ(entries.at(3), paste);
-    EXPECT_EQ(entries.at(5), clear);
-    EXPECT_EQ(entries.at(6), frame->Action(cmd::kDelete));
-    EXPECT_EQ(entries.at(7), frame->Action(cmd::kInsert));
+    ASSERT_EQ(entries.size(), 11);
+    EXPECT_EQ(entries.at(0), frame->Action(cmd::kUndo));
+    EXPECT_EQ(entries.at(1), frame->Action(cmd::kRedo));
+    EXPECT_EQ(entries.at(3), frame->Action(cmd::kEditMemory));
+    EXPECT_EQ(entries.at(5), frame->Action(cmd::kCopy));
+    EXPECT_EQ(entries.at(6), paste);
+    EXPECT_EQ(entries.at(8), clear);
+    EXPECT_EQ(entries.at(9), frame->Action(cmd::kDelete));
+    EXPECT_EQ(entries.at(10), frame->Action(cmd::kInsert));
 }
 
 TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
     Start();
-    const QStringList expected = {"&Edit Memory...\tReturn",
+    const QStringList expected = {"&Undo\tCtrl+Z",
+                                  "&Redo\tCtrl+Y",
+                                  "",
+                                  "&Edit Memory...\tReturn",
                                   "",
                                   "&Copy\tCtrl+C",
                                   "&Paste\tCtrl+V",

@@ -70,12 +70,13 @@ TEST_F(MainFrameTest, TheMenusCarryTheirEntriesAndAccelerators) {
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Cloning", "&Help"}));
     EXPECT_EQ(MenuEntries(0), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                            "Save &As...", "-", "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(MenuEntries(1),
-              (QStringList{"&Edit Memory...\tReturn", "-", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
-                           "Clear\tDel", "Delete", "Insert"}));
-    EXPECT_EQ(MenuEntries(2),
-              (QStringList{"&VHF Memory List..", "&UHF Memory List...", "-", "&DTMF AutoDial...",
-                           "&Common Setting...", "-", "&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(
+        MenuEntries(1),
+        (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Edit Memory...\tReturn", "-",
+                     "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Clear\tDel", "Delete", "Insert"}));
+    EXPECT_EQ(MenuEntries(2), (QStringList{"&VHF Memory List..", "&UHF Memory List...",
+                                           "&Hide Empty Channels", "-", "&DTMF AutoDial...",
+                                           "&Common Setting...", "-", "&Toolbar", "&Status Bar"}));
     EXPECT_EQ(MenuEntries(3),
               (QStringList{"COM1  (ttyUSB0, not present)", "COM2  (ttyUSB1, not present)",
                            "COM3  (ttyS0, not present)", "COM4  (ttyS1, not present)", "-",
@@ -119,6 +120,9 @@ TEST_F(MainFrameTest, TheToolbarHasAnIconTipAndPromptForEachButton) {
     EXPECT_EQ(tips, (QStringList{"New",
                                  "Open",
                                  "Save",
+                                 "|",
+                                 "Undo",
+                                 "Redo",
                                  "|",
                                  "Edit Memory",
                                  "Copy",

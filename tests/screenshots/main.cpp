@@ -28,6 +28,7 @@
 #include "ui/CCommandTarget.h"
 #include "ui/CDtmfAutodialDlg.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/CEditMemoryStep.h"
 #include "ui/CFixedFontPropertySheet.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
@@ -39,6 +40,7 @@
 #include "ui/CPropertyPageC33.h"
 #include "ui/CQL7400View.h"
 #include "ui/CQtUserPrompts.h"
+#include "ui/CUserAction.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
 
@@ -103,6 +105,14 @@ void FillDataSet(ql::CQL7400Doc& doc) {
 
 // The list of each band with a full data set, with the focus, and the Edit Memory dialog of
 // a blank channel, a memory channel, an edge and the call channel.
+// The window as it is on screen, without showing it again.
+bool SaveGrab(QWidget& window, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    const bool saved = window.grab().save(path);
+    std::cout << (saved ? "wrote " : "FAILED ") << path.toStdString() << '\n';
+    return saved;
+}
+
 bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400View& view,
                      const QDir& folder) {
     FillDataSet(doc);
@@ -116,12 +126,27 @@ bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400
         QApplication::processEvents();
         const QString name = band == ql::ui::cmd::kVhfMemory ? QStringLiteral("list-vhf")
                                                              : QStringLiteral("list-uhf");
-        const QString path = folder.filePath(name + QStringLiteral(".png"));
-        const bool saved = frame.grab().save(path);
-        std::cout << (saved ? "wrote " : "FAILED ") << path.toStdString() << '\n';
-        ok &= saved;
+        ok &= SaveGrab(frame, folder, name);
     }
     frame.Execute(ql::ui::cmd::kVhfMemory);
+    frame.Execute(ql::ui::cmd::kHideEmpty);
+    QApplication::processEvents();
+    ok &= SaveGrab(frame, folder, QStringLiteral("list-hide-empty"));
+    frame.Execute(ql::ui::cmd::kHideEmpty);
+
+    // The Edit menu after an Edit Memory OK names the step Undo takes back.
+    {
+        const ql::ui::CUserAction action(
+            doc, std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, 12));
+        doc.Apply("CH.MCH_144.12.ALL=APPEAR=ON\tFREQUENCY=145.6000\tNAME=REPEATER");
+    }
+    for (QAction* menuAction : frame.menuBar()->actions()) {
+        if (menuAction->text() != ql::ui::Text(ql::ui::sid::kEditMenu)) continue;
+        frame.UpdateCommandUi();
+        menuAction->menu()->popup(frame.mapToGlobal(QPoint(0, 0)));
+        QApplication::processEvents();
+        ok &= Save(*menuAction->menu(), folder, QStringLiteral("menu-edit-undo"));
+    }
     const std::array<std::pair<unsigned, const char*>, 4> dialogs = {{{6, "edit-memory-blank"},
                                                                       {2, "edit-memory-channel"},
                                                                       {100, "edit-memory-edge"},

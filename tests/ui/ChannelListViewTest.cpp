@@ -53,7 +53,7 @@ TEST_F(ChannelListTest, StartsOnTheVhfListWithChannelOneSelected) {
     EXPECT_EQ(view->model()->columnCount(), 12);
     EXPECT_TRUE(view->IsChecked(kVhfMemory));
     EXPECT_FALSE(view->IsChecked(kUhfMemory));
-    EXPECT_EQ(view->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(view->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
 }
 

@@ -1,0 +1,168 @@
+// The undo history through the real channel list: a step taken back and made again with the
+// list rebuilt and repainted, for the smallest and the largest kinds of step; and what a
+// history of 200 steps costs in memory.
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/CEditHistory.h"
+#include "model/C7400RadioData.h"
+#include "support/CMemorySettingsStore.h"
+#include "support/FullDataSet.h"
+#include "ui/CBulkEditStep.h"
+#include "ui/CEditMemoryStep.h"
+#include "ui/CQL7400View.h"
+#include "ui/CQtUserPrompts.h"
+#include "ui/CRadioCommands.h"
+#include "ui/CRowCommandStep.h"
+#include "ui/CSettingSheetStep.h"
+#include "ui/CUserAction.h"
+#include "ui/StringTable.h"
+
+namespace {
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "ql7400-bench";
+    static char* argv[] = {name, nullptr};
+    static const std::unique_ptr<QApplication> application = [] {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return std::make_unique<QApplication>(argc, argv);
+    }();
+    return *application;
+}
+
+// The document's part that the list uses, with the document's undo history.
+class HistoryDoc final : public ql::ui::CRadioCommands {
+  public:
+    explicit HistoryDoc(ql::C7400RadioData& radio) : radio_(radio), history_(radio) {}
+
+    std::vector<std::string> Apply(std::span<const std::string> commands) override {
+        std::vector<std::string> answers;
+        for (const std::string& command : commands) answers.push_back(radio_.Command(command));
+        return answers;
+    }
+    [[nodiscard]] std::string Query(std::string_view command) override {
+        return radio_.Command(command);
+    }
+    void BeginAction() override { history_.Begin(); }
+    void EndAction(std::unique_ptr<ql::ui::CDataSetStep> step) override {
+        history_.End(std::move(step));
+    }
+    ql::CEditHistory& History() { return history_; }
+
+  private:
+    ql::C7400RadioData& radio_;
+    ql::CEditHistory history_;
+};
+
+// A full data set shown in the list of the main window's default size.
+class ShownHistory {
+  public:
+    ShownHistory() : doc_(radio_) {
+        Application();
+        radio_.Reset();
+        ql::test::FillAllMemoryChannels(radio_, "\tTONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-");
+        radio_.Command("HEAL");
+        view_ = std::make_unique<ql::ui::CQL7400View>(doc_, settings_, prompts_, nullptr);
+        view_->resize(620, 300);
+        view_->show();
+        QApplication::processEvents();
+    }
+
+    // One user action of the given step's kind.
+    void Act(std::unique_ptr<ql::ui::CDataSetStep> step, const std::vector<std::string>& commands) {
+        const ql::ui::CUserAction action(doc_, std::move(step));
+        (void)doc_.Apply(commands);
+    }
+    // Back and forth through the last step, each time with the list rebuilt and repainted.
+    void UndoRedo() {
+        doc_.History().Undo();
+        view_->Refresh();
+        QApplication::processEvents();
+        doc_.History().Redo();
+        view_->Refresh();
+        QApplication::processEvents();
+    }
+    ql::CEditHistory& History() { return doc_.History(); }
+
+  private:
+    ql::CMemorySettingsStore settings_;
+    ql::C7400RadioData radio_{settings_};
+    HistoryDoc doc_;
+    ql::ui::CQtUserPrompts prompts_;
+    std::unique_ptr<ql::ui::CQL7400View> view_;
+};
+
+std::string Channel(int n) {
+    return "CH.MCH_144." + std::to_string(n) + ".";
+}
+
+// One channel's frequency: the smallest step.
+void BM_UndoRedoEditMemoryStep(benchmark::State& state) {
+    ShownHistory list;
+    list.Act(std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, 12),
+             {Channel(12) + "FREQUENCY=146.5000"});
+    for (auto _ : state) list.UndoRedo();
+    state.SetLabel("undo + redo, each with the list repainted");
+}
+BENCHMARK(BM_UndoRedoEditMemoryStep)->Unit(benchmark::kMillisecond);
+
+// Every memory channel of the band cleared: the largest step.
+void BM_UndoRedoClearOfNinetyNineRows(benchmark::State& state) {
+    ShownHistory list;
+    std::vector<std::string> commands;
+    for (int n = 1; n <= 99; ++n) commands.push_back(Channel(n) + "CLEAR");
+    list.Act(std::make_unique<ql::ui::CRowCommandStep>(ql::ui::cmd::kClear), commands);
+    for (auto _ : state) list.UndoRedo();
+    state.SetLabel("undo + redo, each with the list repainted");
+}
+BENCHMARK(BM_UndoRedoClearOfNinetyNineRows)->Unit(benchmark::kMillisecond);
+
+// 200 steps of the kinds a session makes (mostly channel edits, some bulk edits of ten
+// channels and settings), measured as heap growth.
+void BM_HistoryOf200Steps(benchmark::State& state) {
+    ShownHistory list;
+    std::size_t heap = 0;
+    std::size_t estimate = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.History().Forget(true);
+        const std::size_t before = mallinfo2().uordblks;
+        state.ResumeTiming();
+        for (int step = 0; step < 200; ++step) {
+            const int n = 1 + step % 99;
+            if (step % 20 == 0) {
+                std::vector<std::string> commands;
+                for (int k = 0; k < 10; ++k) {
+                    commands.push_back(Channel(1 + (n + k) % 99) +
+                                       "SKIP=" + (step % 40 == 0 ? "SKIP" : "PROGRAM_SKIP"));
+                }
+                list.Act(std::make_unique<ql::ui::CBulkEditStep>(10), commands);
+            } else if (step % 10 == 5) {
+                list.Act(std::make_unique<ql::ui::CSettingSheetStep>(),
+                         {std::string("COMMON.RF_POWER_VHF=") + (step % 20 == 5 ? "LOW" : "HIGH")});
+            } else {
+                list.Act(std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, n),
+                         {Channel(n) + "FREQUENCY=14" + std::to_string(4 + step % 4) + ".5000"});
+            }
+        }
+        state.PauseTiming();
+        heap = mallinfo2().uordblks - before;
+        estimate = list.History().Footprint();
+        state.ResumeTiming();
+    }
+    state.counters["steps"] = list.History().Steps();
+    state.counters["heap_kB"] = static_cast<double>(heap) / 1024.0;
+    state.counters["estimate_kB"] = static_cast<double>(estimate) / 1024.0;
+}
+BENCHMARK(BM_HistoryOf200Steps)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
