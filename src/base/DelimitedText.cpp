@@ -92,7 +92,7 @@ void CDelimitedReader::Check() {
         }
         const std::size_t length = Utf8Length(text_, pos);
         if (length == 0) {
-            Fail(line, "bytes that are not UTF-8 text");
+            Fail(line, "bytes that are not UTF-8: this is no text file");
             return;
         }
         pos += length;

@@ -210,7 +210,7 @@ TEST(ChannelInterchange, TextsThatAreNoChannelListChangeNothing) {
                             10),
                 "line 1: a control byte: this is no text file");
     expectError("Location,Frequency\n1,146.52\n2,\xFF\xFE\n",
-                "line 3: bytes that are not UTF-8 text");
+                "line 3: bytes that are not UTF-8: this is no text file");
     expectError("Location,Frequency\n1,\"146.52\n", "line 2: a quoted field is not closed");
     expectError("Channel,MHz\n1,146.52\n",
                 "line 1: the first line names no Frequency column: no channel list");
