@@ -1,5 +1,6 @@
 #include "cli/ChannelFileCommands.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -87,10 +88,10 @@ std::optional<std::string> ReadChannelFile(const std::string& path, std::string&
         return std::nullopt;
     }
     std::string text;
-    char buffer[8192];
+    std::array<char, 8192> buffer{};
     std::istream in(&file);
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
         if (text.size() > kMaxChannelFileSize) {
             error = path + ": larger than " + std::to_string(kMaxChannelFileSize >> 20) +
                     " MiB: no channel list";
