@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -22,6 +24,7 @@
 #include "document/CCloneStation.h"
 #include "document/CInitialSetup.h"
 #include "document/DataFileDocument.h"
+#include "document/ReadBackup.h"
 #include "model/C7400RadioData.h"
 #include "model/SettingsKeys.h"
 
@@ -34,6 +37,7 @@ struct CloneArgs {
     std::optional<std::string> port;
     std::optional<std::string> callSign;
     std::string file;
+    bool backup = true;  // read: keep a backup of what was read
 };
 
 std::optional<CloneArgs> ParseArgs(const std::vector<std::string>& args, std::string& error) {
@@ -48,6 +52,8 @@ std::optional<CloneArgs> ParseArgs(const std::vector<std::string>& args, std::st
                 return std::nullopt;
             }
             (arg == "--port" ? parsed.port : parsed.callSign) = args[++i];
+        } else if (arg == "--no-backup" && parsed.command == "read") {
+            parsed.backup = false;
         } else if (wantsFile && parsed.file.empty() && !arg.starts_with("--")) {
             parsed.file = arg;
         } else {
@@ -60,6 +66,17 @@ std::optional<CloneArgs> ParseArgs(const std::vector<std::string>& args, std::st
         return std::nullopt;
     }
     return parsed;
+}
+
+// The environment's values that place the backup folder.
+struct BackupPlace {
+    std::string xdgDataHome;
+    std::string home;
+};
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::string(value) : std::string();
 }
 
 void PrintOutcome(CloneResult result, std::string_view what, const CTerminalCloneUi& ui,
@@ -116,8 +133,9 @@ void KeepPortNumber(CSettingsStore& settings, unsigned number) {
     }
 }
 
-int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneStation& station,
-                      CTerminalCloneUi& ui, bool terminal) {
+int RunCloneOperation(const CloneArgs& args, const BackupPlace& backupPlace,
+                      CSettingsStore& settings, CCloneStation& station, CTerminalCloneUi& ui,
+                      bool terminal) {
     CCloneLink& link = station.Link();
     std::string error;
     const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
@@ -144,6 +162,14 @@ int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneSta
         what = "Clone in";
         result = operations.CloneIn(false).value_or(CloneResult::kCancelled);
         if (result == CloneResult::kCompleted) {
+            // Made before the data file, which may fail; a failed backup fails no read.
+            if (args.backup) {
+                const ReadBackupResult backup =
+                    BackUpRead(radio, backupPlace.xdgDataHome, backupPlace.home,
+                               std::chrono::system_clock::now());
+                if (!backup.ok)
+                    std::cerr << "ql7400-cli: no backup was made: " << backup.message << '\n';
+            }
             const DataFileResult saved = SaveDataFile(radio, args.file);
             if (!saved.ok) {
                 std::cerr << "ql7400-cli: " << saved.message << '\n';
@@ -183,7 +209,8 @@ int RunCloneCommand(const std::vector<std::string>& args, CInterruptWatch* inter
     CTerminalCloneUi ui(std::cerr, terminal, interrupts);
     if (parsed->command == "setup")
         return RunSetup(*parsed, settings, station.Link(), ui, terminal);
-    return RunCloneOperation(*parsed, settings, station, ui, terminal);
+    const BackupPlace backupPlace{Environment("XDG_DATA_HOME"), Environment("HOME")};
+    return RunCloneOperation(*parsed, backupPlace, settings, station, ui, terminal);
 }
 
 }  // namespace ql::cli

@@ -11,6 +11,7 @@
 #include "base/SystemError.h"
 #include "cli/CInterruptWatch.h"
 #include "cli/CInterruptibleInput.h"
+#include "cli/ChannelFileCommands.h"
 #include "cli/CloneCommands.h"
 #include "cli/ExecCommand.h"
 #include "cli/ExitStatus.h"
@@ -24,11 +25,17 @@ void PrintUsage(std::ostream& out) {
     out << "usage: ql7400-cli exec [--load FILE] [--save FILE] [COMMAND ...]\n"
            "       ql7400-cli setup [--port PORT] [--call-sign TEXT]\n"
            "       ql7400-cli info  [--port PORT]\n"
-           "       ql7400-cli read  [--port PORT] OUT.icf\n"
+           "       ql7400-cli export [--load FILE] [--band 144|430|both] [--format csv|tsv] [OUT]\n"
+           "       ql7400-cli import [--load FILE] --save FILE [--band 144|430|both] [--dry-run] "
+           "CSV\n"
+           "       ql7400-cli read  [--port PORT] [--no-backup] OUT.icf\n"
            "       ql7400-cli write [--port PORT] IN.icf\n"
            "       ql7400-cli ports\n"
            "       ql7400-cli diagnose PORT\n"
-           "PORT is COM1 to COM4 or a device path.\n";
+           "PORT is COM1 to COM4 or a device path. export and import use the channel-list\n"
+           "layout of spreadsheets and repeater directories; import prints each refused row as\n"
+           "\"line N: column: value: reason\" and then exits with 3. read keeps a backup of\n"
+           "what it read in $XDG_DATA_HOME/ql7400/backups (~/.local/share/ql7400/backups).\n";
 }
 
 int RunExecCommand(const std::vector<std::string>& args, ql::cli::CInterruptWatch& watch) {
@@ -72,6 +79,13 @@ int main(int argc, char** argv) {
     if (command == "diagnose") {
         const ql::CQtSettingsStore settings;
         return CheckStandardOutput(ql::cli::RunDiagnose(args, settings, {}, std::cout, std::cerr));
+    }
+    if (command == "export" || command == "import") {
+        ql::CQtSettingsStore settings;
+        const int status = command == "export"
+                               ? ql::cli::RunExport(args, settings, std::cout, std::cerr)
+                               : ql::cli::RunImport(args, settings, std::cout, std::cerr);
+        return CheckStandardOutput(status);
     }
     const bool cloneOperation = command == "info" || command == "read" || command == "write";
     if (command != "exec" && command != "setup" && !cloneOperation) {

@@ -49,6 +49,7 @@ class CliProcess : public ::testing::Test {
     std::vector<std::string> Environment() const {
         std::vector<std::string> env = CliEnvironment(config.Path());
         env.push_back("TMPDIR=" + temp.Path().string());
+        env.insert(env.end(), extraEnvironment.begin(), extraEnvironment.end());
         return env;
     }
     std::unique_ptr<ChildProcess> Spawn(std::vector<std::string> args, ChildOptions options = {}) {
@@ -83,6 +84,7 @@ class CliProcess : public ::testing::Test {
     TempDir config;
     TempDir temp;  // the program's $TMPDIR
     std::optional<SimProcess> sim;
+    std::vector<std::string> extraEnvironment;
 };
 
 TEST_F(CliProcess, AnEndingSignalInExecRemovesTheTemporaryFileAndEndsByTheSignal) {
@@ -234,6 +236,46 @@ TEST_F(CliProcess, ControlCharactersOfTheTransceiversCommentReachNoTerminal) {
     const CliRun run = Run({"info", "--port", Port()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Model: RZ-7400\nComment: A [2J B C       \n");
+}
+
+}  // namespace
+}  // namespace ql::test
+
+namespace ql::test {
+namespace {
+
+TEST_F(CliProcess, EveryReadLeavesABackupAndOneThatFailsFailsNoRead) {
+    StartSim({"--country", "5"});
+    ASSERT_EQ(Run({"setup", "--port", Port()}).status, 0);
+    const CliRun read = Run({"read", "--port", Port(), dir.File("a.icf").string()});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.err, "");
+    // $HOME is the settings folder here, and $XDG_DATA_HOME is not set.
+    const auto folder = config.File(".local") / "share" / "ql7400" / "backups";
+    ASSERT_EQ(CountEntries(folder), 1u);
+    const auto backup = std::filesystem::directory_iterator(folder)->path();
+    EXPECT_TRUE(backup.filename().string().starts_with("rz7400-")) << backup;
+    EXPECT_TRUE(backup.filename().string().ends_with("Z-EUR-B.icf")) << backup;
+    EXPECT_EQ(ReadFileBytes(backup), ReadFileBytes(dir.File("a.icf")));
+
+    WriteFileBytes(dir.File("data"), "a file, no folder");
+    extraEnvironment = {"XDG_DATA_HOME=" + dir.File("data").string()};
+    std::filesystem::remove(dir.File("a.icf"));
+    const CliRun unwritable = Run({"read", "--port", Port(), dir.File("a.icf").string()});
+    EXPECT_EQ(unwritable.status, 0) << unwritable.err;
+    EXPECT_EQ(unwritable.out, "Cloning completed.\n");
+    EXPECT_TRUE(
+        unwritable.err.starts_with("ql7400-cli: no backup was made: " + dir.File("data").string()))
+        << unwritable.err;
+    EXPECT_TRUE(std::filesystem::exists(dir.File("a.icf")));
+
+    extraEnvironment = {"XDG_DATA_HOME=" + dir.File("share").string()};
+    const CliRun skipped =
+        Run({"read", "--no-backup", "--port", Port(), dir.File("a.icf").string()});
+    EXPECT_EQ(skipped.status, 0) << skipped.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("share")));
+    EXPECT_EQ(Run({"read", "--port", Port(), dir.File("a.icf").string()}).status, 0);
+    EXPECT_EQ(CountEntries(dir.File("share") / "ql7400" / "backups"), 1u);
 }
 
 }  // namespace
