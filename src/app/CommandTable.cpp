@@ -15,6 +15,7 @@ using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, 
     ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen, ui::cmd::kPaste, ui::cmd::kPortSettings,
     ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kSave, ui::cmd::kSaveAs, ui::cmd::kStatusBar,
     ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo, ui::cmd::kVhfMemory;
+using ui::cmd::kBulkEdit, ui::cmd::kFind, ui::cmd::kFindNext, ui::cmd::kGoToChannel;
 using R = CommandRoute;
 
 constexpr std::array kCommands = std::to_array<CommandEntry>({
@@ -32,6 +33,11 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
     {kClear, R::kView, "clear", "Del"},
     {kDelete, R::kView, "", ""},
     {kInsert, R::kView, "", ""},
+    {kBulkEdit, R::kView, "", ""},
+    {kGoToChannel, R::kView, "", "Ctrl+G"},
+    {kFind, R::kView, "", "Ctrl+F"},
+    // F3 itself: some desktops make Ctrl+G the standard Find Next, which is Go to here.
+    {kFindNext, R::kView, "", "F3"},
     {kVhfMemory, R::kView, "vhf", "", true},
     {kUhfMemory, R::kView, "uhf", "", true},
     {kDtmfAutoDial, R::kDocument, "dtmf", ""},
@@ -64,7 +70,8 @@ constexpr std::array kToolbarButtons = std::to_array<int>({
 constexpr std::array kFileMenu =
     std::to_array<int>({kNew, kOpen, kSave, kSaveAs, 0, kRecentFile, 0, kExit});
 constexpr std::array kEditMenu =
-    std::to_array<int>({kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert});
+    std::to_array<int>({kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert, 0, kBulkEdit,
+                        kGoToChannel, kFind, kFindNext});
 constexpr std::array kViewMenu = std::to_array<int>(
     {kVhfMemory, kUhfMemory, 0, kDtmfAutoDial, kCommonSetting, 0, kToolbar, kStatusBar});
 constexpr std::array kPortMenu = std::to_array<int>({kCom1, kCom2, kCom3, kCom4, 0, kPortSettings});

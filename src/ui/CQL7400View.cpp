@@ -11,10 +11,14 @@
 #include <string>
 
 #include "model/CSettingsStore.h"
+#include "model/ChannelSearch.h"
 #include "model/SettingsKeys.h"
+#include "ui/CBulkEditDlg.h"
 #include "ui/CChannelListModel.h"
 #include "ui/CChannelRowDelegate.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/CFindDlg.h"
+#include "ui/CGoToChannelDlg.h"
 #include "ui/CRadioCommands.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
@@ -180,7 +184,16 @@ bool CQL7400View::IsEnabled(int command) {
         case cmd::kEditMemory:
         case cmd::kVhfMemory:
         case cmd::kUhfMemory:
+        case cmd::kGoToChannel:
+        case cmd::kFind:
+        case cmd::kFindNext:
             return true;
+        case cmd::kBulkEdit: {
+            const std::vector<unsigned> channels = SelectedChannels();
+            return std::any_of(channels.begin(), channels.end(), [this](unsigned channel) {
+                return radio_.Query(Prefix(channel) + "APPEAR") != "OFF";
+            });
+        }
         case cmd::kCopy:
             return Check("COPY") == "OK";
         case cmd::kClear:
@@ -228,6 +241,18 @@ void CQL7400View::Execute(int command) {
             break;
         case cmd::kInsert:
             Insert();
+            break;
+        case cmd::kBulkEdit:
+            BulkEdit();
+            break;
+        case cmd::kGoToChannel:
+            GoToChannel();
+            break;
+        case cmd::kFind:
+            Find();
+            break;
+        case cmd::kFindNext:
+            FindNext();
             break;
         default:
             break;
@@ -288,6 +313,65 @@ bool CQL7400View::EditMemory() {
     }
     if (accepted) {
         RefreshChannel(channel);
+        Q_EMIT CommandStateChanged();
+    }
+    return accepted;
+}
+
+std::vector<unsigned> CQL7400View::SelectedChannels() const {
+    std::vector<unsigned> channels;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        channels.push_back(static_cast<unsigned>(index.row()) + 1);
+    }
+    if (channels.empty()) return {CurrentChannel()};
+    std::sort(channels.begin(), channels.end());
+    return channels;
+}
+
+void CQL7400View::ShowChannel(Band band, unsigned channel) {
+    if (band != ShownBand()) SetBand(band);
+    SelectChannel(channel);
+}
+
+bool CQL7400View::GoToChannel() {
+    CGoToChannelDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    ShowChannel(ShownBand(), dialog.Channel());
+    return true;
+}
+
+bool CQL7400View::Find() {
+    CFindDlg dialog(lastFind_, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.Text().isEmpty()) return false;
+    lastFind_ = dialog.Text();
+    return FindNext();
+}
+
+bool CQL7400View::FindNext() {
+    if (lastFind_.isEmpty()) return Find();
+    const std::optional<ChannelPlace> found =
+        FindChannel(CChannelSearch(lastFind_.toStdString()), {ShownBand(), CurrentChannel()},
+                    [this](std::string_view command) { return radio_.Query(command); });
+    if (!found) {
+        prompts_.Information(Text(sid::kFindNoMatch).arg(lastFind_));
+        return false;
+    }
+    ShowChannel(found->band, found->channel);
+    return true;
+}
+
+bool CQL7400View::BulkEdit() {
+    const std::vector<unsigned> channels = SelectedChannels();
+    bool accepted = false;
+    std::vector<unsigned> changed;
+    {
+        const CApplying applying(applying_);
+        CBulkEditDlg dialog(radio_, ShownBand(), channels, prompts_, this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        changed = dialog.Channels();
+    }
+    if (accepted) {
+        for (const unsigned channel : changed) RefreshChannel(channel);
         Q_EMIT CommandStateChanged();
     }
     return accepted;

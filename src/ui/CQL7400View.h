@@ -4,6 +4,7 @@
 
 #include <QTableView>
 #include <string>
+#include <vector>
 
 #include "model/ChannelPath.h"
 #include "ui/CCommandTarget.h"
@@ -56,6 +57,23 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     // Opens the Edit Memory dialog for the current channel; true when it ended with OK.
     bool EditMemory();
 
+    // The selected channels 1-106 of the shown band in row order; the current channel when
+    // no row is selected.
+    [[nodiscard]] std::vector<unsigned> SelectedChannels() const;
+    // Shows band's list (switching to it when needed), then selects channel 1-106 there
+    // and scrolls it into view.
+    void ShowChannel(Band band, unsigned channel);
+    // Go to Channel: asks for a channel of the shown band and shows it; true on OK.
+    bool GoToChannel();
+    // Find: asks what to look for, then shows the next channel that matches, searching
+    // both bands; says so when none does. True when a channel was found.
+    bool Find();
+    // Find Next: looks for the last text again (or asks for one, as Find does).
+    bool FindNext();
+    // Bulk Edit: gives the selected channels in use the values checked in its dialog, as one
+    // change; true on OK.
+    bool BulkEdit();
+
     [[nodiscard]] CChannelListModel& ListModel() const { return *model_; }
     // The band whose list is shown.
     [[nodiscard]] Band ShownBand() const;
@@ -104,6 +122,7 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     CChannelListModel* model_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     bool applying_ = false;
+    QString lastFind_;  // what Find looked for last
 };
 
 }  // namespace ql::ui

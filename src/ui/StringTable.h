@@ -160,6 +160,32 @@ inline constexpr int kOutsideVhfBands = 64201;
 inline constexpr int kOutsideUhfBands = 64202;
 inline constexpr int kFrequencyErases = 64203;
 inline constexpr int kFrequencyKept = 64204;
+
+// 64310-64349: Go to Channel, Find and Bulk Edit.
+inline constexpr int kGoToTitle = 64310;
+inline constexpr int kGoToLabel = 64311;
+inline constexpr int kGoToHint = 64312;
+inline constexpr int kGoToUnknown = 64313;  // %1: the typed text
+inline constexpr int kGoToMessage = 64314;
+inline constexpr int kFindTitle = 64320;
+inline constexpr int kFindLabel = 64321;
+inline constexpr int kFindNextButton = 64322;
+inline constexpr int kFindHint = 64323;
+inline constexpr int kFindNoMatch = 64324;  // %1: the text looked for
+inline constexpr int kBulkEditTitle = 64330;
+inline constexpr int kBulkEditSummary = 64331;  // %1: channels in use, %2: the band
+inline constexpr int kBulkDuplex = 64332;
+inline constexpr int kBulkOffset = 64333;
+inline constexpr int kBulkToneMode = 64334;
+inline constexpr int kBulkRepeaterTone = 64335;
+inline constexpr int kBulkSquelchTone = 64336;
+inline constexpr int kBulkStep = 64337;
+inline constexpr int kBulkMode = 64338;
+inline constexpr int kBulkSkip = 64339;
+inline constexpr int kBulkRefused = 64340;  // %1 band, %2 channel, %3 field, %4 value
+inline constexpr int kBulkNoOffset = 64341;
+inline constexpr int kVhfBand = 64342;
+inline constexpr int kUhfBand = 64343;
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.
@@ -196,6 +222,10 @@ inline constexpr int kHelpTopics = 57667;
 inline constexpr int kNextPane = 57680;
 inline constexpr int kPrevPane = 57681;
 inline constexpr int kPortSettings = 64001;
+inline constexpr int kBulkEdit = 64301;
+inline constexpr int kGoToChannel = 64302;
+inline constexpr int kFind = 64303;
+inline constexpr int kFindNext = 64304;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 }  // namespace cmd
