@@ -226,5 +226,34 @@ TEST_F(ChannelListAppTest, AContextMenuEntryRunsItsCommand) {
     EXPECT_EQ(Cell(7, ui::kColFrequency), "");
 }
 
+// Ctrl+G, Ctrl+F and F3 work from the list with the keyboard alone.
+TEST_F(ChannelListAppTest, GoToFindAndFindNextFromTheKeyboard) {
+    Start();
+    CQL7400Doc& doc = *app->Document();
+    doc.Apply("CH.MCH_144.30.ALL=APPEAR=ON\tFREQUENCY=145.5000\tNAME=Club");
+    doc.Apply("CH.MCH_430.12.ALL=APPEAR=ON\tFREQUENCY=433.5000\tNAME=CLUB UHF");
+
+    WhenModal([](QWidget* dialog) {
+        QTest::keyClicks(QApplication::focusWidget(), "c");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QTest::keyClick(view, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(view->CurrentChannel(), 106U);
+
+    WhenModal([](QWidget* dialog) {
+        QTest::keyClicks(QApplication::focusWidget(), "club");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(view->ShownBand(), Band::kUhf);  // after the VHF call channel: the UHF list
+    EXPECT_EQ(view->CurrentChannel(), 12U);
+    EXPECT_TRUE(frame->Action(cmd::kUhfMemory)->isChecked());
+    QTest::keyClick(view, Qt::Key_F3);
+    EXPECT_EQ(view->ShownBand(), Band::kVhf);
+    EXPECT_EQ(view->CurrentChannel(), 30U);
+    EXPECT_TRUE(view->hasFocus());
+    EXPECT_TRUE(prompts.Take().empty());
+}
+
 }  // namespace
 }  // namespace ql::test

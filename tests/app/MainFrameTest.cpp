@@ -72,7 +72,8 @@ TEST_F(MainFrameTest, TheMenusCarryTheirEntriesAndAccelerators) {
                                            "Save &As...", "-", "Recent File", "-", "E&xit"}));
     EXPECT_EQ(MenuEntries(1),
               (QStringList{"&Edit Memory...\tReturn", "-", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
-                           "Clear\tDel", "Delete", "Insert"}));
+                           "Clear\tDel", "Delete", "Insert", "-", "&Bulk Edit...",
+                           "&Go to Channel...\tCtrl+G", "&Find...\tCtrl+F", "Find &Next\tF3"}));
     EXPECT_EQ(MenuEntries(2),
               (QStringList{"&VHF Memory List..", "&UHF Memory List...", "-", "&DTMF AutoDial...",
                            "&Common Setting...", "-", "&Toolbar", "&Status Bar"}));
