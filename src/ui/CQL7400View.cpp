@@ -189,9 +189,11 @@ bool CQL7400View::IsEnabled(int command) {
         case cmd::kFindNext:
             return true;
         case cmd::kBulkEdit: {
+            // From the rows as shown (a blank channel shows no frequency): asking the data
+            // on every menu update would add to the command trace of every user.
             const std::vector<unsigned> channels = SelectedChannels();
             return std::any_of(channels.begin(), channels.end(), [this](unsigned channel) {
-                return radio_.Query(Prefix(channel) + "APPEAR") != "OFF";
+                return !model_->CellText(static_cast<int>(channel) - 1, kColFrequency).isEmpty();
             });
         }
         case cmd::kCopy:

@@ -161,13 +161,14 @@ TEST_F(ChannelListAppTest, TheFramesEntriesFollowTheSelectedRow) {
     QList<QAction*> entries;
     WhenMenuShown([&](QMenu& menu) { entries = menu.actions(); });
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_EQ(entries.size(), 8);
+    ASSERT_EQ(entries.size(), 13);
     EXPECT_EQ(entries.at(0), frame->Action(cmd::kEditMemory));
     EXPECT_EQ(entries.at(2), frame->Action(cmd::kCopy));
     EXPECT_EQ(entries.at(3), paste);
     EXPECT_EQ(entries.at(5), clear);
     EXPECT_EQ(entries.at(6), frame->Action(cmd::kDelete));
     EXPECT_EQ(entries.at(7), frame->Action(cmd::kInsert));
+    EXPECT_EQ(entries.at(9), frame->Action(cmd::kBulkEdit));
 }
 
 TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
@@ -179,7 +180,12 @@ TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
                                   "",
                                   "Clear\tDel",
                                   "Delete",
-                                  "Insert"};
+                                  "Insert",
+                                  "",
+                                  "&Bulk Edit...",
+                                  "&Go to Channel...\tCtrl+G",
+                                  "&Find...\tCtrl+F",
+                                  "Find &Next\tF3"};
     QStringList texts;
     bool pasteEnabled = true;
     const auto look = [&](QMenu& menu) {
@@ -239,6 +245,9 @@ TEST_F(ChannelListAppTest, GoToFindAndFindNextFromTheKeyboard) {
     });
     QTest::keyClick(view, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(view->CurrentChannel(), 106U);
+    // The offscreen platform has no window manager to give the window back its focus.
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
     WhenModal([](QWidget* dialog) {
         QTest::keyClicks(QApplication::focusWidget(), "club");
@@ -248,6 +257,8 @@ TEST_F(ChannelListAppTest, GoToFindAndFindNextFromTheKeyboard) {
     EXPECT_EQ(view->ShownBand(), Band::kUhf);  // after the VHF call channel: the UHF list
     EXPECT_EQ(view->CurrentChannel(), 12U);
     EXPECT_TRUE(frame->Action(cmd::kUhfMemory)->isChecked());
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     QTest::keyClick(view, Qt::Key_F3);
     EXPECT_EQ(view->ShownBand(), Band::kVhf);
     EXPECT_EQ(view->CurrentChannel(), 30U);
