@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "desktop/QtText.h"
 #include "ui/CRadioCommands.h"
@@ -119,6 +120,11 @@ void CBulkEditDlg::BuildControls() {
         tabOrder.push_back(group);
         tabOrder.push_back(control);
     }
+
+    // Both columns as wide as the widest group.
+    int width = 0;
+    for (const QGroupBox* group : groups_) width = std::max(width, group->sizeHint().width());
+    for (QGroupBox* group : groups_) group->setMinimumWidth(width);
 
     auto* ok = MakeChild<QPushButton>(Text(sid::kOk), this);
     auto* cancel = MakeChild<QPushButton>(Text(sid::kCancel), this);

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,10 +27,13 @@
 #include "document/CInitialSetup.h"
 #include "support/FullDataSet.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CBulkEditDlg.h"
 #include "ui/CCommandTarget.h"
 #include "ui/CDtmfAutodialDlg.h"
 #include "ui/CEditMemoryDlg.h"
+#include "ui/CFindDlg.h"
 #include "ui/CFixedFontPropertySheet.h"
+#include "ui/CGoToChannelDlg.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
@@ -130,6 +135,23 @@ bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400
         ql::ui::CEditMemoryDlg dialog(doc, ql::Band::kVhf, channel, &frame);
         ok &= Save(dialog, folder, QString::fromLatin1(name));
     }
+
+    // Bulk Edit over channels 1-8 with two values checked, Go to with an unknown text
+    // refused, and Find with a frequency.
+    {
+        ql::ui::CQtUserPrompts prompts;
+        ql::ui::CBulkEditDlg bulk(doc, ql::Band::kVhf, {1, 2, 3, 4, 5, 6, 7, 8}, prompts, &frame);
+        bulk.Group(ql::ui::ChannelField::kDuplex)->setChecked(true);
+        bulk.Group(ql::ui::ChannelField::kSquelchTone)->setChecked(true);
+        ok &= Save(bulk, folder, QStringLiteral("bulk-edit"));
+    }
+    ql::ui::CGoToChannelDlg goTo(&frame);
+    goTo.Field()->setText(QStringLiteral("4A"));
+    goTo.show();
+    goTo.accept();
+    ok &= Save(goTo, folder, QStringLiteral("go-to-channel"));
+    ql::ui::CFindDlg find(QStringLiteral("145.5"), &frame);
+    ok &= Save(find, folder, QStringLiteral("find"));
     frame.hide();
     return ok;
 }
