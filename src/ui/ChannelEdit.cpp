@@ -152,6 +152,7 @@ std::vector<std::string> ChannelFieldCommands(const ChannelEdit& edit,
     std::sort(ordered.begin(), ordered.end());
     ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
     std::vector<std::string> commands;
+    commands.reserve(ordered.size() + 1);
     for (const ChannelField field : ordered) {
         commands.push_back(std::string(prefix) + FieldAssignment(edit, field));
     }
