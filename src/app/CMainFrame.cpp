@@ -9,6 +9,7 @@
 
 #include "app/CBarCommands.h"
 #include "app/CFrameStatusBar.h"
+#include "app/CInterchangeCommands.h"
 #include "app/CQL7400Doc.h"
 #include "app/CWindowPlacement.h"
 #include "app/CommandTable.h"
@@ -185,6 +186,7 @@ void CMainFrame::SetView(ui::CQL7400View* view) {
     if (view_ != nullptr) {
         setCentralWidget(view_);
         view_->SetContextMenu(contextMenu_);
+        interchange_ = std::make_unique<CInterchangeCommands>(doc_, *view_, settings_);
         connect(view_, &ui::CQL7400View::CommandStateChanged, this, &CMainFrame::UpdateCommandUi);
     }
     UpdateCommandUi();
@@ -246,6 +248,8 @@ ui::CCommandTarget* CMainFrame::TargetOf(int command) const {
             return &app_;
         case CommandRoute::kBars:
             return bars_.get();
+        case CommandRoute::kInterchange:
+            return interchange_.get();
         case CommandRoute::kNone:
             break;
     }

@@ -13,6 +13,7 @@ class QToolBar;
 namespace ql {
 
 class CBarCommands;
+class CInterchangeCommands;
 class CFrameStatusBar;
 class CQL7400Doc;
 class CSettingsStore;
@@ -87,6 +88,7 @@ class CMainFrame final : public QMainWindow {
     CSettingsStore& settings_;
     ui::CQL7400View* view_ = nullptr;
     std::unique_ptr<CBarCommands> bars_;
+    std::unique_ptr<CInterchangeCommands> interchange_;  // while a view is set
     CFrameStatusBar* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* fileMenu_ = nullptr;

@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 #include "app/CCrossThreadCloneUi.h"
 #include "app/DialogFolder.h"
@@ -10,6 +14,7 @@
 #include "desktop/QtText.h"
 #include "document/CCloneOperations.h"
 #include "document/DataFileDocument.h"
+#include "document/ReadBackup.h"
 #include "model/CSettingsStore.h"
 #include "model/SettingsKeys.h"
 #include "ui/CDtmfAutoDialStep.h"
@@ -37,6 +42,7 @@ CQL7400Doc::CQL7400Doc(CSettingsStore& settings, ui::CUserPrompts& prompts, CTon
     cloneUi_.SetLoadedSink([this] {
         // A read replaces the data set, which no file holds yet.
         history_.Forget(false);
+        readLoaded_ = true;
         SetModifiedFlag(true);
         Q_EMIT DataChanged();
     });
@@ -266,7 +272,34 @@ CQL7400Doc::CTransferScope::~CTransferScope() {
 
 void CQL7400Doc::OnCloneRead() {
     const bool modified = IsModified();
+    readLoaded_ = false;
     RunTransfer([modified](CCloneOperations& operations) { (void)operations.CloneIn(modified); });
+    if (readLoaded_) BackUpRead();
+}
+
+void CQL7400Doc::BackUpRead() {
+    // What was read stays whatever the backup's fate: a failure is only told.
+    const ReadBackupResult backup = ql::BackUpRead(
+        radio_, qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+        qEnvironmentVariable("HOME").toStdString(), std::chrono::system_clock::now());
+    if (!backup.ok)
+        Q_EMIT StatusText(ui::Text(ui::sid::kBackupFailed).arg(ToQString(backup.message)));
+}
+
+bool CQL7400Doc::OnOpenBackup() {
+    if (!SaveModified()) return false;
+    const std::optional<std::filesystem::path> folder =
+        BackupFolder(qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+                     qEnvironmentVariable("HOME").toStdString());
+    QString start = DialogFolder(settings_, path_);
+    if (folder) {
+        std::error_code ignored;
+        std::filesystem::create_directories(*folder, ignored);
+        if (std::filesystem::is_directory(*folder, ignored)) start = ToQString(folder->string());
+    }
+    const std::optional<QString> path = prompts_.OpenFile(Filter(), start);
+    if (!path) return false;
+    return OpenFile(*path);
 }
 
 void CQL7400Doc::OnCloneWrite() {
@@ -381,6 +414,9 @@ void CQL7400Doc::Execute(int command) {
             break;
         case ui::cmd::kUndo:
             OnUndo();
+            break;
+        case ui::cmd::kOpenBackup:
+            OnOpenBackup();
             break;
         case ui::cmd::kRedo:
             OnRedo();

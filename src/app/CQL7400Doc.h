@@ -94,6 +94,8 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     bool SaveModified();
 
     [[nodiscard]] CRecentFileList& RecentFiles() { return recent_; }
+    // The boxes and file dialogs of the document's window.
+    [[nodiscard]] ui::CUserPrompts& Prompts() { return prompts_; }
 
     // The port commands COM1 to COM4.
     void SetPort(unsigned number);
@@ -105,6 +107,8 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     void OnCloneRead();
     void OnCloneWrite();
     void OnCloneInformation();
+    // File > Open Backup...: the file dialog in the folder of the reads' backups.
+    bool OnOpenBackup();
 
     // Port Settings: the device of each port number.
     void OnPortSettings();
@@ -143,6 +147,8 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     [[nodiscard]] QString Extension() const;
     void PrepareLink();
     void AfterHistoryMove(bool saved);
+    // Keeps a backup of what a Clone in read; a failure is told in the status bar.
+    void BackUpRead();
     // Runs one clone command on a worker thread and returns when it has ended; the window
     // keeps answering meanwhile, and the document counts as transferring. The data set is
     // only touched on the window's thread (CCloneUi::WithDataSet).
@@ -175,6 +181,7 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     QPointer<QWidget> window_;
     bool modified_ = false;
     bool transferRunning_ = false;
+    bool readLoaded_ = false;  // the last Clone in replaced the data set
     ui::DeviceLister lister_ = ui::SystemDeviceLister();
     // The devices last found, and when: the port entries look again after a moment.
     std::vector<SerialDevice> devices_;

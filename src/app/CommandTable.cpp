@@ -16,6 +16,8 @@ using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, 
     ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kRedo, ui::cmd::kHideEmpty, ui::cmd::kSave,
     ui::cmd::kSaveAs, ui::cmd::kStatusBar, ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo,
     ui::cmd::kVhfMemory;
+using ui::cmd::kBulkEdit, ui::cmd::kFind, ui::cmd::kFindNext, ui::cmd::kGoToChannel;
+using ui::cmd::kExportCsv, ui::cmd::kImportCsv, ui::cmd::kOpenBackup, ui::cmd::kPasteText;
 using R = CommandRoute;
 
 constexpr std::array kCommands = std::to_array<CommandEntry>({
@@ -23,17 +25,26 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
     {kOpen, R::kDocument, "open", "Ctrl+O"},
     {kSave, R::kDocument, "save", "Ctrl+S"},
     {kSaveAs, R::kDocument, "", ""},
+    {kImportCsv, R::kInterchange, "", ""},
+    {kExportCsv, R::kInterchange, "", ""},
+    {kOpenBackup, R::kDocument, "", ""},
     {kRecentFile, R::kDocument, "", ""},
     {kExit, R::kApplication, "", ""},
     {kEditMemory, R::kView, "edit", "Return;Enter"},
     {kCopy, R::kView, "copy", "Ctrl+C;Ctrl+Ins"},
     {kPaste, R::kView, "paste", "Ctrl+V;Shift+Ins"},
+    {kPasteText, R::kInterchange, "", "Ctrl+Shift+V"},
     {kCut, R::kNone, "", "Ctrl+X;Shift+Del"},
     {kUndo, R::kDocument, "undo", "Ctrl+Z;Alt+Backspace;std:Undo"},
     {kRedo, R::kDocument, "redo", "std:Redo;Ctrl+Shift+Z;Ctrl+Y"},
     {kClear, R::kView, "clear", "Del"},
     {kDelete, R::kView, "", ""},
     {kInsert, R::kView, "", ""},
+    {kBulkEdit, R::kView, "", ""},
+    {kGoToChannel, R::kView, "", "Ctrl+G"},
+    {kFind, R::kView, "", "Ctrl+F"},
+    // F3 itself: some desktops make Ctrl+G the standard Find Next, which is Go to here.
+    {kFindNext, R::kView, "", "F3"},
     {kVhfMemory, R::kView, "vhf", "", true},
     {kUhfMemory, R::kView, "uhf", "", true},
     {kHideEmpty, R::kView, "", "", true},
@@ -65,9 +76,11 @@ constexpr std::array kToolbarButtons = std::to_array<int>({
 });
 
 constexpr std::array kFileMenu =
-    std::to_array<int>({kNew, kOpen, kSave, kSaveAs, 0, kRecentFile, 0, kExit});
-constexpr std::array kEditMenu = std::to_array<int>(
-    {kUndo, kRedo, 0, kEditMemory, 0, kCopy, kPaste, 0, kClear, kDelete, kInsert});
+    std::to_array<int>({kNew, kOpen, kSave, kSaveAs, 0, kImportCsv, kExportCsv, kOpenBackup, 0,
+                        kRecentFile, 0, kExit});
+constexpr std::array kEditMenu =
+    std::to_array<int>({kUndo, kRedo, 0, kEditMemory, 0, kCopy, kPaste, kPasteText, 0, kClear,
+                        kDelete, kInsert, 0, kBulkEdit, kGoToChannel, kFind, kFindNext});
 constexpr std::array kViewMenu =
     std::to_array<int>({kVhfMemory, kUhfMemory, kHideEmpty, 0, kDtmfAutoDial, kCommonSetting, 0,
                         kToolbar, kStatusBar});

@@ -11,6 +11,7 @@ enum class CommandRoute {
     kView,         // band lists, channel edit commands, settings dialogs
     kApplication,  // About, Notes, help, exit
     kBars,         // the bars' toggles
+    kInterchange,  // channel lists in and out as text: CSV files and the clipboard
     kNone,         // declared for its key, no handler: stays disabled
 };
 

@@ -1,14 +1,12 @@
 #include "cli/ChannelFileCommands.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 
 #include "base/FileWriting.h"
-#include "base/InputFile.h"
-#include "base/SystemError.h"
 #include "cli/ExitStatus.h"
 #include "document/ChannelExport.h"
+#include "document/ChannelFile.h"
 #include "document/ChannelImport.h"
 #include "document/DataFileDocument.h"
 #include "model/C7400RadioData.h"
@@ -16,10 +14,6 @@
 namespace ql::cli {
 
 namespace {
-
-// A channel list of 198 rows is some 20 KiB; a repeater directory may be far longer, but a
-// file beyond this is none.
-constexpr std::size_t kMaxChannelFileSize = 4 << 20;
 
 struct ChannelFileOptions {
     std::optional<std::string> load;
@@ -78,31 +72,6 @@ std::optional<ChannelFileOptions> ParseOptions(const std::vector<std::string>& a
     if (isImport && !options.save && !options.dryRun)
         return usage("needs --save FILE or --dry-run");
     return options;
-}
-
-// The whole of a file of at most kMaxChannelFileSize bytes; nullopt with error otherwise.
-std::optional<std::string> ReadChannelFile(const std::string& path, std::string& error) {
-    CInputFile file(path);
-    if (!file.IsOpen()) {
-        error = DescribeFailure(path, file.Error());
-        return std::nullopt;
-    }
-    std::string text;
-    std::array<char, 8192> buffer{};
-    std::istream in(&file);
-    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
-        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxChannelFileSize) {
-            error = path + ": larger than " + std::to_string(kMaxChannelFileSize >> 20) +
-                    " MiB: no channel list";
-            return std::nullopt;
-        }
-    }
-    if (file.Error() != 0) {
-        error = DescribeFailure(path, file.Error());
-        return std::nullopt;
-    }
-    return text;
 }
 
 bool LoadInto(C7400RadioData& radio, const std::optional<std::string>& load, std::ostream& err) {

@@ -1,6 +1,8 @@
 #include "model/CChannelTable.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "model/CVersion.h"
 #include "model/TextOps.h"
@@ -88,6 +90,9 @@ std::string CChannelTable::Handle(std::string_view command, const CVersion& vers
     if (check && !value.empty() && EqualsNoCase(first, "IsLegal")) {
         return WouldBeLegal(*channel, value, version) ? "OK" : "NG";
     }
+    if (check && EqualsNoCase(first, "Keeps")) {
+        return WouldKeep(*channel, value, version) ? "OK" : "NG";
+    }
     for (const std::string_view verb :
          {"Heal", "IsLegal", "Copy", "Paste", "Insert", "Delete", "Clear"}) {
         if (EqualsNoCase(first, verb)) return Operate(*channel, verb, check, version);
@@ -103,6 +108,27 @@ bool CChannelTable::WouldBeLegal(const CChannel& current, std::string_view frequ
     trial.SetAppear(true);
     trial.Heal(version, false);
     return trial.IsLegal(version);
+}
+
+bool CChannelTable::WouldKeep(const CChannel& current, std::string_view assignments,
+                              const CVersion& version) {
+    // Each item answers the value it holds once assigned; the heal must leave that value.
+    CChannel trial = current;
+    std::vector<std::pair<std::string_view, std::string>> held;
+    for (std::string_view rest = assignments; !Field(rest, '\t', 0).empty();
+         rest = Tail(rest, '\t', 1)) {
+        const std::string_view piece = Field(rest, '\t', 0);
+        const std::string_view item = Field(piece, '=', 0);
+        std::string answer = trial.HandleItem(item, Tail(piece, '=', 1), false);
+        if (answer.empty()) return false;
+        held.emplace_back(item, std::move(answer));
+    }
+    if (held.empty()) return false;
+    trial.Heal(version, false);
+    for (const auto& [item, answer] : held) {
+        if (trial.HandleItem(item, {}, false) != answer) return false;
+    }
+    return true;
 }
 
 std::string CChannelTable::Operate(CChannel& current, std::string_view verb, bool check,

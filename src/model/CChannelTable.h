@@ -21,6 +21,10 @@ class CChannelTable {
     // "CH." commands. A command whose channel cannot be resolved answers "".
     // "ISLEGAL.CHECK=<MHz>" changes nothing: it answers "OK" or "NG" for the channel as it
     // would be with that frequency text assigned, in use and healed.
+    // "KEEPS.CHECK=<item>=<value>[<TAB><item>=<value>...]" changes nothing either: it answers
+    // "OK" when the channel, with those items assigned and then healed, still holds every
+    // assigned value (a mode its frequency allows, a tuning step on its raster, a skip on a
+    // memory channel, an offset within the limit), else "NG"; an unknown item is never kept.
     std::string Handle(std::string_view command, const CVersion& version);
 
     [[nodiscard]] CChannel& At(int tablePosition) {
@@ -44,6 +48,8 @@ class CChannelTable {
   private:
     [[nodiscard]] static bool WouldBeLegal(const CChannel& current, std::string_view frequency,
                                            const CVersion& version);
+    [[nodiscard]] static bool WouldKeep(const CChannel& current, std::string_view assignments,
+                                        const CVersion& version);
     std::string Operate(CChannel& current, std::string_view verb, bool check,
                         const CVersion& version);
     std::string Paste(CChannel& current, bool check, const CVersion& version);

@@ -1,6 +1,8 @@
 // CQL7400View: the channel list, the main window's client area.
 #include "ui/CQL7400View.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,13 +12,20 @@
 #include <array>
 #include <string>
 
+#include "desktop/QtText.h"
+#include "document/ChannelExport.h"
 #include "model/CSettingsStore.h"
+#include "model/ChannelSearch.h"
 #include "model/SettingsKeys.h"
+#include "ui/CBulkEditDlg.h"
+#include "ui/CBulkEditStep.h"
 #include "ui/CChannelListModel.h"
 #include "ui/CChannelRowDelegate.h"
 #include "ui/CEditMemoryDlg.h"
 #include "ui/CEditMemoryStep.h"
 #include "ui/CEmptyChannelFilter.h"
+#include "ui/CFindDlg.h"
+#include "ui/CGoToChannelDlg.h"
 #include "ui/CRadioCommands.h"
 #include "ui/CRowCommandStep.h"
 #include "ui/CUserAction.h"
@@ -220,7 +229,12 @@ bool CQL7400View::IsEnabled(int command) {
         case cmd::kEditMemory:
         case cmd::kVhfMemory:
         case cmd::kUhfMemory:
+        case cmd::kGoToChannel:
+        case cmd::kFind:
+        case cmd::kFindNext:
             return true;
+        case cmd::kBulkEdit:
+            return SelectedInUse() > 0;
         case cmd::kCopy:
             return Check("COPY") == "OK";
         case cmd::kClear: {
@@ -261,6 +275,7 @@ void CQL7400View::Execute(int command) {
             break;
         case cmd::kCopy:
             Send("COPY");
+            CopyAsText();
             Q_EMIT CommandStateChanged();
             break;
         case cmd::kPaste:
@@ -278,9 +293,31 @@ void CQL7400View::Execute(int command) {
         case cmd::kHideEmpty:
             SetHideEmpty(!filter_->HidesEmpty());
             break;
+        case cmd::kBulkEdit:
+            BulkEdit();
+            break;
+        case cmd::kGoToChannel:
+            GoToChannel();
+            break;
+        case cmd::kFind:
+            Find();
+            break;
+        case cmd::kFindNext:
+            FindNext();
+            break;
         default:
             break;
     }
+}
+
+void CQL7400View::CopyAsText() {
+    // The selected rows also go to the desktop clipboard as a table for spreadsheets.
+    std::vector<ChannelRef> channels;
+    for (const unsigned channel : SelectedChannels()) channels.push_back({ShownBand(), channel});
+    const std::string text =
+        ExportChannels([this](std::string_view command) { return radio_.Query(command); }, channels,
+                       TextFormat::kTsv);
+    QApplication::clipboard()->setText(ToQString(text));
 }
 
 void CQL7400View::Paste() {
@@ -353,6 +390,68 @@ bool CQL7400View::EditMemory() {
     }
     if (accepted) {
         RefreshChannel(channel);
+        Q_EMIT CommandStateChanged();
+    }
+    return accepted;
+}
+
+void CQL7400View::ShowChannel(Band band, unsigned channel) {
+    if (band != ShownBand()) SetBand(band);
+    // A blank channel asked for by name shows, with the others.
+    if (filter_->RowOf(channel) < 0) SetHideEmpty(false);
+    SelectChannel(channel);
+}
+
+bool CQL7400View::GoToChannel() {
+    CGoToChannelDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    ShowChannel(ShownBand(), dialog.Channel());
+    return true;
+}
+
+bool CQL7400View::Find() {
+    CFindDlg dialog(lastFind_, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.Text().isEmpty()) return false;
+    lastFind_ = dialog.Text();
+    return FindNext();
+}
+
+bool CQL7400View::FindNext() {
+    if (lastFind_.isEmpty()) return Find();
+    const std::optional<ChannelPlace> found =
+        FindChannel(CChannelSearch(lastFind_.toStdString()), {ShownBand(), CurrentChannel()},
+                    [this](std::string_view command) { return radio_.Query(command); });
+    if (!found) {
+        prompts_.Information(Text(sid::kFindNoMatch).arg(lastFind_));
+        return false;
+    }
+    ShowChannel(found->band, found->channel);
+    return true;
+}
+
+std::size_t CQL7400View::SelectedInUse() const {
+    // From the rows as shown (a blank channel shows no frequency): asking the data on every
+    // menu update would add to the command trace of every user.
+    const std::vector<unsigned> channels = SelectedChannels();
+    return static_cast<std::size_t>(
+        std::count_if(channels.begin(), channels.end(), [this](unsigned channel) {
+            return !model_->CellText(static_cast<int>(channel) - 1, kColFrequency).isEmpty();
+        }));
+}
+
+bool CQL7400View::BulkEdit() {
+    const std::vector<unsigned> channels = SelectedChannels();
+    bool accepted = false;
+    std::vector<unsigned> changed;
+    {
+        const CUserAction action(radio_, std::make_unique<CBulkEditStep>(SelectedInUse()));
+        const CApplying applying(applying_);
+        CBulkEditDlg dialog(radio_, ShownBand(), channels, prompts_, this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        changed = dialog.Channels();
+    }
+    if (accepted) {
+        for (const unsigned channel : changed) RefreshChannel(channel);
         Q_EMIT CommandStateChanged();
     }
     return accepted;

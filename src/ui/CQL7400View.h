@@ -64,6 +64,20 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     // Opens the Edit Memory dialog for the current channel; true when it ended with OK.
     bool EditMemory();
 
+    // Shows band's list (switching to it when needed), then selects channel 1-106 there
+    // and scrolls it into view.
+    void ShowChannel(Band band, unsigned channel);
+    // Go to Channel: asks for a channel of the shown band and shows it; true on OK.
+    bool GoToChannel();
+    // Find: asks what to look for, then shows the next channel that matches, searching
+    // both bands; says so when none does. True when a channel was found.
+    bool Find();
+    // Find Next: looks for the last text again (or asks for one, as Find does).
+    bool FindNext();
+    // Bulk Edit: gives the selected channels in use the values checked in its dialog, as one
+    // change; true on OK.
+    bool BulkEdit();
+
     [[nodiscard]] CChannelListModel& ListModel() const { return *model_; }
     // The rows as shown: the list model less the hidden blank channels.
     [[nodiscard]] CEmptyChannelFilter& ShownRows() const { return *filter_; }
@@ -106,7 +120,10 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     // A row command on the current row, as one user action.
     void SendRowCommand(int command, const char* verb);
     [[nodiscard]] bool CanClear(unsigned channel) const;
+    // How many selected rows show a channel in use.
+    [[nodiscard]] std::size_t SelectedInUse() const;
     void Paste();
+    void CopyAsText();
     void Clear();
     void Delete();
     void Insert();
@@ -121,6 +138,7 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     CEmptyChannelFilter* filter_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     bool applying_ = false;
+    QString lastFind_;  // what Find looked for last
 };
 
 }  // namespace ql::ui

@@ -1,5 +1,7 @@
 #include "ui/ChannelEdit.h"
 
+#include <algorithm>
+
 #include "ui/FrequencyText.h"
 
 namespace ql::ui {
@@ -90,30 +92,70 @@ std::string FrequencyToSend(std::string_view typed) {
     return std::string(Trimmed(frequency));
 }
 
+std::string FieldAssignment(const ChannelEdit& edit, ChannelField field) {
+    const auto assignment = [](std::string_view item, std::string_view value) {
+        std::string text(item);
+        text.push_back('=');
+        text.append(value);
+        return text;
+    };
+    switch (field) {
+        case ChannelField::kOffset:
+            return assignment("REPEATER_FREQUENCY", WithDecimalPoint(edit.offset));
+        case ChannelField::kDuplex:
+            return assignment("DUPLEX_SELECTION", DuplexValue(edit.duplex));
+        case ChannelField::kRepeaterTone:
+            return assignment("REPEATER_TONE_FREQUENCY", edit.repeaterTone);
+        case ChannelField::kSquelchTone:
+            return assignment("TSQL_FREQUENCY", edit.squelchTone);
+        case ChannelField::kTuningStep:
+            return assignment("TUNING_STEP_SELECTION", edit.tuningStep);
+        case ChannelField::kToneMode:
+            return assignment("TONE_SELECTION", ToneModeValue(edit.toneMode));
+        case ChannelField::kMode:
+            return assignment("MODE", ModeValue(edit.mode));
+        case ChannelField::kSkip:
+            break;
+    }
+    return assignment("SKIP", SkipValue(edit.skip));
+}
+
 std::vector<std::string> ChannelEditCommands(const ChannelEdit& edit, std::string_view prefix) {
     std::vector<std::string> commands;
-    const auto assign = [&](std::string_view item, std::string_view value) {
-        std::string command(prefix);
-        command.append(item);
-        command.push_back('=');
-        command.append(value);
-        commands.push_back(std::move(command));
+    const auto add = [&](std::string_view assignment) {
+        commands.push_back(std::string(prefix) + std::string(assignment));
     };
 
-    assign("REPEATER_FREQUENCY", WithDecimalPoint(edit.offset));
-    assign("DUPLEX_SELECTION", DuplexValue(edit.duplex));
-    assign("REPEATER_TONE_FREQUENCY", edit.repeaterTone);
-    assign("TSQL_FREQUENCY", edit.squelchTone);
-    assign("TUNING_STEP_SELECTION", edit.tuningStep);
+    for (const ChannelField field :
+         {ChannelField::kOffset, ChannelField::kDuplex, ChannelField::kRepeaterTone,
+          ChannelField::kSquelchTone, ChannelField::kTuningStep}) {
+        add(FieldAssignment(edit, field));
+    }
     const std::string_view name = TrimmedRight(edit.name);
-    assign("NAME", name.empty() ? std::string_view(" ") : name);
-    assign("TONE_SELECTION", ToneModeValue(edit.toneMode));
-    assign("MODE", ModeValue(edit.mode));
-    assign("SKIP", SkipValue(edit.skip));
+    add("NAME=" + std::string(name.empty() ? std::string_view(" ") : name));
+    for (const ChannelField field :
+         {ChannelField::kToneMode, ChannelField::kMode, ChannelField::kSkip}) {
+        add(FieldAssignment(edit, field));
+    }
 
     const std::string frequency = FrequencyToSend(edit.frequency);
-    assign("FREQUENCY", frequency);
-    assign("APPEAR", IsBlankFrequency(frequency) ? "OFF" : "ON");
+    add("FREQUENCY=" + frequency);
+    add(IsBlankFrequency(frequency) ? "APPEAR=OFF" : "APPEAR=ON");
+    add("HEAL");
+    return commands;
+}
+
+std::vector<std::string> ChannelFieldCommands(const ChannelEdit& edit,
+                                              std::span<const ChannelField> fields,
+                                              std::string_view prefix) {
+    std::vector<ChannelField> ordered(fields.begin(), fields.end());
+    std::sort(ordered.begin(), ordered.end());
+    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
+    std::vector<std::string> commands;
+    commands.reserve(ordered.size() + 1);
+    for (const ChannelField field : ordered) {
+        commands.push_back(std::string(prefix) + FieldAssignment(edit, field));
+    }
     commands.push_back(std::string(prefix) + "HEAL");
     return commands;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,19 @@ struct ChannelEdit {
     std::string skip = "Off";  // "Off", "Memory", "Program & Memory"
 };
 
+// The properties that Bulk Edit can give several channels at once, in the order the Edit
+// Memory dialog's OK assigns them.
+enum class ChannelField {
+    kOffset,
+    kDuplex,
+    kRepeaterTone,
+    kSquelchTone,
+    kTuningStep,
+    kToneMode,
+    kMode,
+    kSkip
+};
+
 // True when the frequency text holds nothing but white space: the channel is blank.
 [[nodiscard]] bool IsBlankFrequency(std::string_view frequency);
 
@@ -43,5 +57,14 @@ struct ChannelEdit {
 // that is not above 0 and below 2000 MHz blanks the channel.
 [[nodiscard]] std::vector<std::string> ChannelEditCommands(const ChannelEdit& edit,
                                                            std::string_view prefix);
+
+// The item assignment ("MODE=FM Narrow") that OK sends for field of edit.
+[[nodiscard]] std::string FieldAssignment(const ChannelEdit& edit, ChannelField field);
+
+// The assignments of the given fields of edit to a channel in use, in the order OK sends
+// them, then "HEAL": the channel ends up as Edit Memory leaves it with those values changed.
+[[nodiscard]] std::vector<std::string> ChannelFieldCommands(const ChannelEdit& edit,
+                                                            std::span<const ChannelField> fields,
+                                                            std::string_view prefix);
 
 }  // namespace ql::ui

@@ -167,6 +167,55 @@ inline constexpr int kRedoNamed = 64351;
 inline constexpr int kStepEditMemory = 64352;  // %1: band, %2: channel label
 inline constexpr int kStepBulkEdit = 64353;    // %1: number of channels
 inline constexpr int kStepChange = 64354;
+
+// 64460-64499: channel lists in and out as text, and the backups of reads.
+inline constexpr int kStepImport = 64460;
+inline constexpr int kCsvFilter = 64461;           // the file dialogs' filter
+inline constexpr int kImportTitle = 64462;         // "Import CSV"
+inline constexpr int kImportSummary = 64463;       // %1 rows, %2 file, %3 band
+inline constexpr int kImportAtNumbers = 64464;
+inline constexpr int kImportAtSelection = 64465;   // %1: the selected channel's label
+inline constexpr int kImportRefusedLabel = 64466;
+inline constexpr int kImportNoneRefused = 64467;
+inline constexpr int kImportUnreadable = 64468;    // %1 file, %2 why
+inline constexpr int kExportTitle = 64469;
+inline constexpr int kExportWhat = 64470;
+inline constexpr int kExportSelected = 64471;      // %1: number of rows
+inline constexpr int kExportBand = 64472;          // %1: the band
+inline constexpr int kExportBoth = 64473;
+inline constexpr int kExportFailed = 64474;        // %1 file, %2 why
+inline constexpr int kPasteTextTitle = 64475;
+inline constexpr int kPasteTextOverwrite = 64476;  // %1: channels in use
+inline constexpr int kPasteTextUnreadable = 64477; // %1: why
+inline constexpr int kBackupFailed = 64478;        // %1: the cause
+inline constexpr int kImportNothing = 64479;
+inline constexpr int kImportSummaryName = 64480;
+inline constexpr int kClipboardSource = 64481;
+// 64310-64349: Go to Channel, Find and Bulk Edit.
+inline constexpr int kGoToTitle = 64310;
+inline constexpr int kGoToLabel = 64311;
+inline constexpr int kGoToHint = 64312;
+inline constexpr int kGoToUnknown = 64313;  // %1: the typed text
+inline constexpr int kGoToMessage = 64314;
+inline constexpr int kFindTitle = 64320;
+inline constexpr int kFindLabel = 64321;
+inline constexpr int kFindNextButton = 64322;
+inline constexpr int kFindHint = 64323;
+inline constexpr int kFindNoMatch = 64324;  // %1: the text looked for
+inline constexpr int kBulkEditTitle = 64330;
+inline constexpr int kBulkEditSummary = 64331;  // %1: channels in use, %2: the band
+inline constexpr int kBulkDuplex = 64332;
+inline constexpr int kBulkOffset = 64333;
+inline constexpr int kBulkToneMode = 64334;
+inline constexpr int kBulkRepeaterTone = 64335;
+inline constexpr int kBulkSquelchTone = 64336;
+inline constexpr int kBulkStep = 64337;
+inline constexpr int kBulkMode = 64338;
+inline constexpr int kBulkSkip = 64339;
+inline constexpr int kBulkRefused = 64340;  // %1 band, %2 channel, %3 field, %4 value
+inline constexpr int kBulkNoOffset = 64341;
+inline constexpr int kVhfBand = 64342;
+inline constexpr int kUhfBand = 64343;
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.
@@ -205,6 +254,14 @@ inline constexpr int kPrevPane = 57681;
 inline constexpr int kPortSettings = 64001;
 inline constexpr int kRedo = 64300;
 inline constexpr int kHideEmpty = 64305;
+inline constexpr int kBulkEdit = 64301;
+inline constexpr int kGoToChannel = 64302;
+inline constexpr int kFind = 64303;
+inline constexpr int kFindNext = 64304;
+inline constexpr int kImportCsv = 64404;
+inline constexpr int kExportCsv = 64405;
+inline constexpr int kPasteText = 64406;
+inline constexpr int kOpenBackup = 64407;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 }  // namespace cmd

@@ -161,7 +161,7 @@ TEST_F(ChannelListAppTest, TheFramesEntriesFollowTheSelectedRow) {
     QList<QAction*> entries;
     WhenMenuShown([&](QMenu& menu) { entries = menu.actions(); });
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_EQ(entries.size(), 11);
+    ASSERT_EQ(entries.size(), 16);
     EXPECT_EQ(entries.at(0), frame->Action(cmd::kUndo));
     EXPECT_EQ(entries.at(1), frame->Action(cmd::kRedo));
     EXPECT_EQ(entries.at(3), frame->Action(cmd::kEditMemory));
@@ -170,6 +170,7 @@ TEST_F(ChannelListAppTest, TheFramesEntriesFollowTheSelectedRow) {
     EXPECT_EQ(entries.at(8), clear);
     EXPECT_EQ(entries.at(9), frame->Action(cmd::kDelete));
     EXPECT_EQ(entries.at(10), frame->Action(cmd::kInsert));
+    EXPECT_EQ(entries.at(12), frame->Action(cmd::kBulkEdit));
 }
 
 TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
@@ -184,7 +185,12 @@ TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
                                   "",
                                   "Clear\tDel",
                                   "Delete",
-                                  "Insert"};
+                                  "Insert",
+                                  "",
+                                  "&Bulk Edit...",
+                                  "&Go to Channel...\tCtrl+G",
+                                  "&Find...\tCtrl+F",
+                                  "Find &Next\tF3"};
     QStringList texts;
     bool pasteEnabled = true;
     const auto look = [&](QMenu& menu) {
@@ -229,6 +235,40 @@ TEST_F(ChannelListAppTest, AContextMenuEntryRunsItsCommand) {
     });
     QTest::keyClick(view, Qt::Key_Menu);
     EXPECT_EQ(Cell(7, ui::kColFrequency), "");
+}
+
+// Ctrl+G, Ctrl+F and F3 work from the list with the keyboard alone.
+TEST_F(ChannelListAppTest, GoToFindAndFindNextFromTheKeyboard) {
+    Start();
+    CQL7400Doc& doc = *app->Document();
+    doc.Apply("CH.MCH_144.30.ALL=APPEAR=ON\tFREQUENCY=145.5000\tNAME=Club");
+    doc.Apply("CH.MCH_430.12.ALL=APPEAR=ON\tFREQUENCY=433.5000\tNAME=CLUB UHF");
+
+    WhenModal([](QWidget* dialog) {
+        QTest::keyClicks(QApplication::focusWidget(), "c");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QTest::keyClick(view, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(view->CurrentChannel(), 106U);
+    // The offscreen platform has no window manager to give the window back its focus.
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+
+    WhenModal([](QWidget* dialog) {
+        QTest::keyClicks(QApplication::focusWidget(), "club");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(view->ShownBand(), Band::kUhf);  // after the VHF call channel: the UHF list
+    EXPECT_EQ(view->CurrentChannel(), 12U);
+    EXPECT_TRUE(frame->Action(cmd::kUhfMemory)->isChecked());
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QTest::keyClick(view, Qt::Key_F3);
+    EXPECT_EQ(view->ShownBand(), Band::kVhf);
+    EXPECT_EQ(view->CurrentChannel(), 30U);
+    EXPECT_TRUE(view->hasFocus());
+    EXPECT_TRUE(prompts.Take().empty());
 }
 
 }  // namespace

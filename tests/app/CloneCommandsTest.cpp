@@ -117,6 +117,17 @@ TEST_F(CloneCommandsTest, CloneInLoadsTheTransceiversMemoryUnderTheProgressDialo
     EXPECT_EQ(ToneStarts(), std::vector<unsigned>{kSuccessHertz});
     EXPECT_EQ(doc->Query("CH.MCH_144.12.FREQUENCY"), "146.5200");
     EXPECT_TRUE(doc->IsModified());
+    EXPECT_FALSE(doc->History().CanUndo()) << "a read starts a new history";
+    // A backup of what was read, named with the time and the version.
+    const std::filesystem::path backups =
+        std::filesystem::path(qEnvironmentVariable("XDG_DATA_HOME").toStdString()) / "ql7400" /
+        "backups";
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(backups)) {
+        kept.push_back(entry.path().filename().string());
+    }
+    ASSERT_FALSE(kept.empty());
+    EXPECT_TRUE(kept.back().ends_with("-USA-A.icf")) << kept.back();
 
     const std::string clonePath = doc->CloneFilePath().string();
     const std::vector<std::string> lines = SplitLines(ReadFileBytes(trace));

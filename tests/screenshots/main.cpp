@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,13 +25,18 @@
 #include "clone/CTonePlayer.h"
 #include "desktop/CQtSettingsStore.h"
 #include "document/CInitialSetup.h"
+#include "document/ChannelImport.h"
 #include "support/FullDataSet.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CBulkEditDlg.h"
 #include "ui/CCommandTarget.h"
 #include "ui/CDtmfAutodialDlg.h"
 #include "ui/CEditMemoryDlg.h"
 #include "ui/CEditMemoryStep.h"
+#include "ui/CFindDlg.h"
 #include "ui/CFixedFontPropertySheet.h"
+#include "ui/CGoToChannelDlg.h"
+#include "ui/CImportCsvDlg.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
@@ -155,6 +162,23 @@ bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400
         ql::ui::CEditMemoryDlg dialog(doc, ql::Band::kVhf, channel, &frame);
         ok &= Save(dialog, folder, QString::fromLatin1(name));
     }
+
+    // Bulk Edit over channels 1-8 with two values checked, Go to with an unknown text
+    // refused, and Find with a frequency.
+    {
+        ql::ui::CQtUserPrompts prompts;
+        ql::ui::CBulkEditDlg bulk(doc, ql::Band::kVhf, {1, 2, 3, 4, 5, 6, 7, 8}, prompts, &frame);
+        bulk.Group(ql::ui::ChannelField::kDuplex)->setChecked(true);
+        bulk.Group(ql::ui::ChannelField::kSquelchTone)->setChecked(true);
+        ok &= Save(bulk, folder, QStringLiteral("bulk-edit"));
+    }
+    ql::ui::CGoToChannelDlg goTo(&frame);
+    goTo.Field()->setText(QStringLiteral("4A"));
+    goTo.show();
+    goTo.accept();
+    ok &= Save(goTo, folder, QStringLiteral("go-to-channel"));
+    ql::ui::CFindDlg find(QStringLiteral("145.5"), &frame);
+    ok &= Save(find, folder, QStringLiteral("find"));
     frame.hide();
     return ok;
 }
@@ -256,6 +280,25 @@ int main(int argc, char* argv[]) {
         ql::ui::CPortSettingsDlg portSettings(settings, 1, ExampleDevices, &frame);
         portSettings.DeviceTable()->setCurrentItem(portSettings.DeviceTable()->topLevelItem(0));
         ok &= Save(portSettings, folder, QStringLiteral("port-settings"));
+
+        // An import with rows the radio cannot take, listed before anything changes.
+        const std::string repeaters =
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,TStep\r\n"
+            "10,HILLTOP,145.650000,-,0.600000,Tone,88.5,88.5,FM,12.50\r\n"
+            "11,SPLIT,145.700000,split,146.000000,,88.5,88.5,FM,12.50\r\n"
+            "12,TOWN,145.725000,,0.000000,TSQL,88.5,69.3,FM,12.50\r\n"
+            "13,SSB,144.300000,,0.000000,,88.5,88.5,USB,1.00\r\n"
+            "14,FAR,439.000000,,0.000000,,88.5,88.5,FM,12.50\r\n";
+        ql::ChannelImportOptions options;
+        options.bands = ql::BandChoice::kVhf;
+        const auto query = [&doc](std::string_view command) { return doc.Query(command); };
+        const ql::ChannelImportPlan atNumbers = ql::PlanChannelImport(repeaters, query, options);
+        options.firstChannel = 40;
+        const ql::ChannelImportPlan atSelection = ql::PlanChannelImport(repeaters, query, options);
+        ql::ui::CImportCsvDlg import(ql::ui::Text(ql::ui::sid::kImportTitle),
+                                     QStringLiteral("repeaters.csv"), ql::Band::kVhf, atNumbers,
+                                     &atSelection, 40, &frame);
+        ok &= Save(import, folder, QStringLiteral("import-csv"));
         frame.hide();
     }
     return ok ? 0 : 1;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -24,8 +25,14 @@
 #include "document/CInitialSetup.h"
 #include "support/AccessibleLabels.h"
 #include "support/CMemorySettingsStore.h"
+#include "support/DirectDoc.h"
 #include "support/ModalDriver.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestSupport.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CBulkEditDlg.h"
+#include "ui/CFindDlg.h"
+#include "ui/CGoToChannelDlg.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
@@ -219,6 +226,19 @@ TEST(Dialogs, TheProgressDialogSignalsEachCancelCommand) {
     progress.close();
     EXPECT_EQ(commands, 2) << "the close box too";
     EXPECT_TRUE(progress.isVisible());
+}
+
+TEST(Dialogs, GoToFindAndBulkEditAreNamedThroughout) {
+    ui::CGoToChannelDlg goTo(nullptr);
+    ExpectAccessibleNames(goTo);
+    ui::CFindDlg find(QString(), nullptr);
+    ExpectAccessibleNames(find);
+    TestRadio radio;
+    DirectDoc doc(radio.Data());
+    ScriptedPrompts prompts;
+    ui::CBulkEditDlg bulk(doc, Band::kVhf, {100, 106}, prompts, nullptr);
+    for (QGroupBox* group : bulk.findChildren<QGroupBox*>()) group->setChecked(true);
+    ExpectAccessibleNames(bulk);
 }
 
 TEST(Prompts, MessageBoxesCarryTheTitleAndTheTextAsStored) {
