@@ -27,8 +27,8 @@ struct SystemCalls {
 
 // What happened between two counts.
 [[nodiscard]] inline SystemCalls operator-(const SystemCalls& after, const SystemCalls& before) {
-    return {after.reads - before.reads, after.writes - before.writes,
-            after.others - before.others, after.wakeUps - before.wakeUps};
+    return {after.reads - before.reads, after.writes - before.writes, after.others - before.others,
+            after.wakeUps - before.wakeUps};
 }
 
 }  // namespace ql::bench

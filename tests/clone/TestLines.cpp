@@ -57,26 +57,36 @@ bool MemoryLine::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
     return true;
 }
 
-bool MemoryLine::WaitReadable(milliseconds timeout) {
-    if (!pending_.empty() && pending_.front().due <= clock_.Now() + timeout) {
+LineWait MemoryLine::Await(std::chrono::microseconds timeout, int /*wake*/) {
+    const auto span = std::chrono::ceil<milliseconds>(timeout);
+    if (!pending_.empty() && pending_.front().due <= clock_.Now() + span) {
         clock_.AdvanceTo(pending_.front().due);
-        return true;
+        return LineWait::kReadable;
     }
-    clock_.Advance(timeout);
+    clock_.Advance(span);
+    return LineWait::kTimedOut;
+}
+
+bool MemoryLine::Rest(std::chrono::microseconds duration, int /*wake*/) {
+    clock_.Advance(std::chrono::ceil<milliseconds>(duration));
     return false;
 }
 
-bool FastSilenceLine::WaitReadable(milliseconds timeout) {
-    if (line_->WaitReadable(timeout)) {
+LineWait FastSilenceLine::Await(std::chrono::microseconds timeout, int wake) {
+    // The real silence is waited in slices of at most kRealSilence, so that a long wait of
+    // the link still counts its seconds quickly.
+    const auto slice = std::min<std::chrono::microseconds>(timeout, kRealSilence);
+    const LineWait end = line_->Await(slice, wake);
+    if (end != LineWait::kTimedOut) {
         silent_ = milliseconds::zero();
-        return true;
+        return end;
     }
-    silent_ += timeout;
+    silent_ += std::chrono::ceil<milliseconds>(slice);
     if (silent_ >= kRealSilence) {
         silent_ = milliseconds::zero();
         clock_.Advance(std::chrono::seconds(1));
     }
-    return false;
+    return LineWait::kTimedOut;
 }
 
 PtyPeer::PtyPeer(ScriptedPeer& peer) : peer_(peer) {

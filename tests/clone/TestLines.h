@@ -27,7 +27,8 @@ class MemoryLine final : public CSerialLine {
     bool Write(std::span<const std::uint8_t> bytes) override;
     bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
     bool Flush() override { return open_; }
-    bool WaitReadable(milliseconds timeout) override;
+    LineWait Await(std::chrono::microseconds timeout, int wake) override;
+    bool Rest(std::chrono::microseconds duration, int wake) override;
     [[nodiscard]] std::string LastFailure() const override { return failure_; }
 
     // Bytes that arrive at a time of the fake clock, whatever the computer does.
@@ -73,7 +74,10 @@ class FastSilenceLine final : public CSerialLine {
         return line_->Read(buffer, count);
     }
     bool Flush() override { return line_->Flush(); }
-    bool WaitReadable(milliseconds timeout) override;
+    LineWait Await(std::chrono::microseconds timeout, int wake) override;
+    bool Rest(std::chrono::microseconds duration, int wake) override {
+        return line_->Rest(duration, wake);
+    }
     [[nodiscard]] std::string LastFailure() const override { return line_->LastFailure(); }
     [[nodiscard]] PortObservation Observed() const override { return line_->Observed(); }
 
