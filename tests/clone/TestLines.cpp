@@ -30,7 +30,7 @@ void MemoryLine::Close() {
     pending_.clear();
 }
 
-void MemoryLine::Deliver(const Bytes& bytes, milliseconds at) {
+void MemoryLine::Deliver(const Bytes& bytes, std::chrono::microseconds at) {
     for (const std::uint8_t byte : bytes) {
         const auto position = std::find_if(pending_.begin(), pending_.end(),
                                            [&](const Pending& p) { return p.due > at; });
@@ -40,15 +40,19 @@ void MemoryLine::Deliver(const Bytes& bytes, milliseconds at) {
 
 bool MemoryLine::Write(std::span<const std::uint8_t> bytes) {
     if (!open_) return false;
-    const milliseconds due = clock_.Now() + replyDelay;
-    for (const std::uint8_t byte : peer_.Hear(bytes)) pending_.push_back({due, byte});
+    std::chrono::microseconds due = clock_.Precise() + replyDelay;
+    for (const std::uint8_t byte : peer_.Hear(bytes)) {
+        due += byteGap;
+        pending_.push_back({due, byte});
+    }
     return true;
 }
 
 bool MemoryLine::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
+    ++reads;
     std::size_t n = 0;
     const std::size_t most = std::min(buffer.size(), kMaxRead);
-    while (n < most && !pending_.empty() && pending_.front().due <= clock_.Now()) {
+    while (n < most && !pending_.empty() && pending_.front().due <= clock_.Precise()) {
         buffer[n++] = pending_.front().byte;
         pending_.pop_front();
     }
@@ -58,17 +62,18 @@ bool MemoryLine::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
 }
 
 LineWait MemoryLine::Await(std::chrono::microseconds timeout, int /*wake*/) {
-    const auto span = std::chrono::ceil<milliseconds>(timeout);
-    if (!pending_.empty() && pending_.front().due <= clock_.Now() + span) {
+    ++waits;
+    if (!pending_.empty() && pending_.front().due <= clock_.Precise() + timeout) {
         clock_.AdvanceTo(pending_.front().due);
         return LineWait::kReadable;
     }
-    clock_.Advance(span);
+    clock_.Advance(timeout);
     return LineWait::kTimedOut;
 }
 
 bool MemoryLine::Rest(std::chrono::microseconds duration, int /*wake*/) {
-    clock_.Advance(std::chrono::ceil<milliseconds>(duration));
+    ++waits;
+    clock_.Advance(duration);
     return false;
 }
 

@@ -32,18 +32,23 @@ class MemoryLine final : public CSerialLine {
     [[nodiscard]] std::string LastFailure() const override { return failure_; }
 
     // Bytes that arrive at a time of the fake clock, whatever the computer does.
-    void Deliver(const Bytes& bytes, milliseconds at);
+    void Deliver(const Bytes& bytes, std::chrono::microseconds at);
 
     bool refuseOpen = false;
-    // How long each answer takes to come back.
+    // How long each answer takes to come back, and how long each of its bytes takes on
+    // the line (none: all at once).
     milliseconds replyDelay{0};
+    std::chrono::microseconds byteGap{0};
+    // How often the link waited on the line or rested, and read.
+    int waits = 0;
+    int reads = 0;
     int opens = 0;
     // The device of the last open.
     std::string openedDevice;
 
   private:
     struct Pending {
-        milliseconds due;
+        std::chrono::microseconds due;
         std::uint8_t byte;
     };
 
