@@ -33,7 +33,7 @@ class CCrossThreadCloneUi final : public CCloneUi {
 
     void ShowStatus(std::string_view text) override;
     void BeginProgress(std::string_view caption) override;
-    // Crosses only when the percentage changed: the link reports every byte.
+    // Crosses only when the percentage changed.
     void SetProgress(int percent) override;
     [[nodiscard]] bool CancelRequested() override;
     [[nodiscard]] int CancelDescriptor() override { return wake_.Descriptor(); }

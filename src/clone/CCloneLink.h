@@ -27,9 +27,10 @@ class CTonePlayer;
 class CCloneLink {
   public:
     static constexpr unsigned kBaudRate = 9600;
-    // How long the exchange waits on the line at a time before it looks at the progress
-    // display, the cancel command and the time-out again; also the longest the progress
-    // display goes without a call (and so a window without processing its events).
+    // For a progress display without a cancel descriptor: how long the exchange waits on the
+    // line at a time before it looks at the display and the cancel command again; also the
+    // longest such a display goes without a call (and so a window on the exchange's thread
+    // without processing its events).
     static constexpr std::chrono::milliseconds kPollSlice{20};
     // Silence of more than this many whole seconds ends an exchange.
     static constexpr std::int64_t kTimeOutSeconds = 2;
