@@ -1,6 +1,7 @@
 // A paced read and a paced write against rz7400-sim --pace, which spends on every byte the
 // time 9600 baud 8-N-1 takes. Reported: wall time against the floor the line and the
-// protocol's own pauses allow, and processor time as a share of wall time.
+// protocol's own pauses allow, processor time as a share of wall time, and the system calls
+// of the exchange (reads, writes, all of them) with the times it went to sleep.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -21,6 +22,8 @@
 #include <vector>
 
 #include "LineRate.h"
+#include "SystemCallCount.h"
+#include "base/CWakeSignal.h"
 #include "base/LineReader.h"
 #include "clone/CClock.h"
 #include "clone/CCloneLink.h"
@@ -81,14 +84,19 @@ class PacedSimulator {
     bool ready_ = false;
 };
 
-// A progress display that shows nothing, so the exchange runs as it does under one.
+// A progress display that shows nothing, so the exchange runs as it does under one: under
+// the window's, which runs on a thread of its own and wakes the exchange for cancel.
 class SilentProgress final : public CCloneProgress {
   public:
+    [[nodiscard]] int CancelDescriptor() override { return cancel_.Descriptor(); }
     void ShowStatus(std::string_view /*text*/) override {}
     void BeginProgress(std::string_view /*caption*/) override {}
     void SetProgress(int /*percent*/) override {}
     [[nodiscard]] bool CancelRequested() override { return false; }
     void EndProgress() override {}
+
+  private:
+    CWakeSignal cancel_;
 };
 
 void PacedExchange(benchmark::State& state, bool write) {
@@ -121,11 +129,14 @@ void PacedExchange(benchmark::State& state, bool write) {
 
         double wall = 0;
         double cpu = 0;
+        SystemCalls calls;
         for (auto _ : state) {
             const auto started = std::chrono::steady_clock::now();
             const double cpuStarted = ProcessSeconds();
+            const SystemCalls callsBefore = CountedSystemCalls();
             const CloneResult result =
                 write ? link.WriteToTransceiver() : link.ReadFromTransceiver();
+            calls = CountedSystemCalls() - callsBefore;
             cpu = ProcessSeconds() - cpuStarted;
             wall = duration<double>(std::chrono::steady_clock::now() - started).count();
             state.SetIterationTime(wall);
@@ -147,6 +158,10 @@ void PacedExchange(benchmark::State& state, bool write) {
         state.counters["wall_s"] = wall;
         state.counters["wall_per_floor"] = wall / floor;
         state.counters["cpu_share"] = wall > 0 ? cpu / wall : 0;
+        state.counters["reads"] = static_cast<double>(calls.reads);
+        state.counters["writes"] = static_cast<double>(calls.writes);
+        state.counters["syscalls"] = static_cast<double>(calls.Total());
+        state.counters["wake_ups"] = static_cast<double>(calls.wakeUps);
     }
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);

@@ -27,6 +27,8 @@ void CCrossThreadCloneUi::SetProgress(int percent) {
 }
 
 bool CCrossThreadCloneUi::CancelRequested() {
+    // Quiet first: a request that comes in between leaves both the flag and the descriptor.
+    wake_.Clear();
     return cancel_.exchange(false);
 }
 

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <functional>
 
+#include "base/CWakeSignal.h"
 #include "clone/CCloneUi.h"
 
 namespace ql {
@@ -14,7 +15,8 @@ class CWorkerBridge;
 // them: the progress, the status texts and the wait cursor without waiting; the question,
 // the boxes, the Information dialog, the news of a completed read and every access to the
 // data set wait until the window's thread has carried them out. The user's cancel command
-// comes back through an atomic flag that CancelRequested reads.
+// comes back through an atomic flag that CancelRequested reads, and wakes the exchange
+// through a descriptor.
 class CCrossThreadCloneUi final : public CCloneUi {
   public:
     // window belongs to the bridge's window thread.
@@ -24,13 +26,17 @@ class CCrossThreadCloneUi final : public CCloneUi {
     CCrossThreadCloneUi& operator=(const CCrossThreadCloneUi&) = delete;
 
     // From any thread: the user asked the exchange to stop.
-    void RequestCancel() { cancel_.store(true); }
+    void RequestCancel() {
+        cancel_.store(true);
+        wake_.Raise();
+    }
 
     void ShowStatus(std::string_view text) override;
     void BeginProgress(std::string_view caption) override;
-    // Crosses only when the percentage changed: the link reports every byte.
+    // Crosses only when the percentage changed.
     void SetProgress(int percent) override;
     [[nodiscard]] bool CancelRequested() override;
+    [[nodiscard]] int CancelDescriptor() override { return wake_.Descriptor(); }
     void EndProgress() override;
 
     [[nodiscard]] bool ConfirmOkCancel(std::string_view question) override;
@@ -46,6 +52,7 @@ class CCrossThreadCloneUi final : public CCloneUi {
     CCloneUi& window_;
     CWorkerBridge& bridge_;
     std::atomic<bool> cancel_{false};
+    CWakeSignal wake_;
     int shownPercent_ = -1;  // the exchange's thread only
 };
 

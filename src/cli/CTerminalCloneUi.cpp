@@ -54,6 +54,10 @@ bool CTerminalCloneUi::CancelRequested() {
     return interrupts_ != nullptr && interrupts_->Interrupted();
 }
 
+int CTerminalCloneUi::CancelDescriptor() {
+    return interrupts_ != nullptr ? interrupts_->Descriptor() : -1;
+}
+
 void CTerminalCloneUi::EndProgress() {
     if (active_ && draw_) out_ << "\r\033[K" << std::flush;
     active_ = false;

@@ -28,6 +28,7 @@ class CTerminalCloneUi final : public CCloneUi {
     void BeginProgress(std::string_view caption) override;
     void SetProgress(int percent) override;
     [[nodiscard]] bool CancelRequested() override;
+    [[nodiscard]] int CancelDescriptor() override;
     void EndProgress() override;
 
     [[nodiscard]] bool ConfirmOkCancel(std::string_view /*question*/) override { return true; }

@@ -18,6 +18,9 @@ class CClock {
     [[nodiscard]] virtual std::int64_t WholeSeconds() = 0;
     // Time since some fixed point, for measuring intervals only.
     [[nodiscard]] virtual std::chrono::milliseconds Now() = 0;
+    // The same time to the microsecond, on the same scale as WholeSeconds: the link computes
+    // from it when the bytes it waits for are due and when the time-out falls.
+    [[nodiscard]] virtual std::chrono::microseconds Precise() { return Now(); }
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
 };
 
@@ -27,6 +30,7 @@ class CMonotonicClock final : public CClock {
   public:
     [[nodiscard]] std::int64_t WholeSeconds() override;
     [[nodiscard]] std::chrono::milliseconds Now() override;
+    [[nodiscard]] std::chrono::microseconds Precise() override;
     void Sleep(std::chrono::milliseconds duration) override;
 };
 

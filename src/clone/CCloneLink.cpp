@@ -16,7 +16,18 @@
 namespace ql {
 
 namespace {
+using std::chrono::microseconds;
 using std::chrono::milliseconds;
+
+// The longest a rest waits beyond the line time of its bytes for their late arrival.
+constexpr microseconds kMostLateness{1000};
+// How far the line time may differ from what the clock saw before a pace counts as known.
+constexpr int kPaceSlackBytes = 4;
+
+microseconds LineTime(std::size_t bytes) {
+    return std::chrono::ceil<microseconds>(CCloneLink::kByteTime *
+                                           static_cast<std::int64_t>(bytes));
+}
 
 constexpr milliseconds kAroundRequest{200};
 constexpr milliseconds kBeforeProgressEnds{500};
@@ -53,6 +64,8 @@ CCloneLink::~CCloneLink() {
 void CCloneLink::Wire::Send(std::span<const std::uint8_t> frame) {
     // A failed write is not retried: no echo comes back and the exchange times out.
     link_.NoteSent(frame);
+    link_.echoOwed_ += frame.size();
+    link_.flowSince_ = link_.clock_.Precise();
     (void)link_.line_->Write(frame);
 }
 
@@ -61,7 +74,9 @@ void CCloneLink::Wire::Pause(std::chrono::milliseconds duration) {
 }
 
 void CCloneLink::Pause(milliseconds duration) {
-    if (shown_ == nullptr) {
+    // A display that can be woken for cancel lives on a thread of its own: the pause need not
+    // serve it.
+    if (shown_ == nullptr || shown_->CancelDescriptor() >= 0) {
         clock_.Sleep(duration);
         return;
     }
@@ -153,6 +168,11 @@ CloneResult CCloneLink::Run(CloneMode mode) {
     observed_.device = device_;
     unanswered_.clear();
     echoed_ = 0;
+    echoOwed_ = 0;
+    pace_ = Pace::kUnknown;
+    flowSince_.reset();
+    lateness_ = microseconds::zero();
+    woken_ = false;
     observed_.opened = line_->Open(device_, kBaudRate);
     observed_.port = line_->Observed();
     if (!observed_.opened) {
@@ -175,9 +195,9 @@ CloneResult CCloneLink::Run(CloneMode mode) {
 
 // One received byte per turn goes through frame reception; a complete frame is acted on
 // at once and restarts the time-out. Bytes are fetched from the line only when the ones
-// already fetched are used up, and the line is waited on rather than polled, so the loop
-// sleeps while nothing arrives. The progress display hears of a new percentage at once and
-// otherwise once per wait slice, not once per byte.
+// already fetched are used up, and then the link sleeps until a frame can be complete (see
+// Fetch), so it wakes about once per frame, not once per byte. The progress display hears of
+// a new percentage at once; a display without a cancel descriptor also once per wait slice.
 void CCloneLink::Exchange() {
     std::array<std::uint8_t, CSerialLine::kMaxRead> bytes{};
     std::size_t next = 0;
@@ -186,27 +206,86 @@ void CCloneLink::Exchange() {
     session_.ResetBlockCounter();
     session_.SetStatus(CloneStatus::kRunning);
     int shownPercent = -1;
+    const bool sliced = shown_ != nullptr && shown_->CancelDescriptor() < 0;
     while (session_.Status() == CloneStatus::kRunning) {
         if (next == fetched) {
-            next = fetched = 0;
-            std::size_t count = 0;
-            if (line_->WaitReadable(kPollSlice) && line_->Read(bytes, count)) {
-                fetched = count;
-                NoteReceived(std::span(bytes).first(count));
+            next = 0;
+            fetched = Fetch(bytes, started);
+        }
+        if (next < fetched) {
+            if (echoOwed_ > 0) --echoOwed_;
+            if (session_.Receive(bytes[next++])) {
+                session_.Dispatch();
+                started = clock_.WholeSeconds();
             }
         }
-        if (next < fetched && session_.Receive(bytes[next++])) {
-            session_.Dispatch();
-            started = clock_.WholeSeconds();
-        }
         if (shown_ != nullptr &&
-            (session_.Percent() != shownPercent || clock_.Now() - lastServed_ >= kPollSlice)) {
+            (session_.Percent() != shownPercent || std::exchange(woken_, false) ||
+             (sliced && clock_.Now() - lastServed_ >= kPollSlice))) {
             shownPercent = session_.Percent();
             ServeProgress();
         }
         if (clock_.WholeSeconds() - started > kTimeOutSeconds) {
             session_.SetStatus(CloneStatus::kTimeOut);
         }
+    }
+}
+
+// How long to wait: on a line at the line rate with bytes flowing, the link rests (without
+// looking at the line, so the bytes wake nothing) until the bytes that the next frame needs
+// at the least are due: the rest of the echo of the frame it sent, or the rest of the
+// shortest frame the transceiver may send. Otherwise it waits on the line for the next byte.
+// Either wait ends early for the cancel descriptor, and no later than the moment the time-out
+// falls (or after one slice, for a display that must be served in slices).
+std::size_t CCloneLink::Fetch(std::span<std::uint8_t> bytes, std::int64_t timeOutStarted) {
+    const int wake = shown_ != nullptr ? shown_->CancelDescriptor() : -1;
+    const microseconds now = clock_.Precise();
+    const microseconds timeOut = std::chrono::seconds(timeOutStarted + kTimeOutSeconds + 1) - now;
+    microseconds bound = std::max(timeOut, microseconds::zero());
+    if (shown_ != nullptr && wake < 0) bound = std::min<microseconds>(bound, kPollSlice);
+
+    const std::size_t need = echoOwed_ > 0 ? echoOwed_ : session_.BytesBeforeFrameCanEnd();
+    const bool rest = pace_ == Pace::kLineRate && need > 1 && flowSince_.has_value();
+    if (rest) {
+        const microseconds due = *flowSince_ + LineTime(need) + lateness_;
+        if (due > now) woken_ = line_->Rest(std::min(due - now, bound), wake);
+    } else {
+        const LineWait end = line_->Await(bound, wake);
+        woken_ = end == LineWait::kWoken;
+        if (end == LineWait::kTimedOut) return 0;
+    }
+    std::size_t count = 0;
+    if (!line_->Read(bytes, count)) count = 0;
+    const microseconds after = clock_.Precise();
+    if (count > 0) {
+        NoteReceived(bytes.first(count));
+        if (pace_ == Pace::kUnknown) LearnPace(count, after);
+    }
+    if (rest) {
+        // Too early a wake means the bytes come later than their line time: rest a little
+        // longer next time. An early enough one lets the margin shrink again.
+        const microseconds step = LineTime(1) / 8;
+        lateness_ = count < need ? std::min(lateness_ + 2 * step, kMostLateness)
+                                 : std::max(lateness_ - step / 4, microseconds::zero());
+    }
+    // The next byte is at most one byte time away while bytes flow; after a rest that found
+    // nothing the line is quiet, and the next wait looks at the line.
+    if (count > 0) {
+        flowSince_ = after - LineTime(1);
+    } else if (rest) {
+        flowSince_.reset();
+    }
+    return count;
+}
+
+void CCloneLink::LearnPace(std::size_t count, microseconds now) {
+    if (!flowSince_) return;
+    const microseconds elapsed = now - *flowSince_;
+    const microseconds carried = LineTime(count);
+    if (carried > elapsed + LineTime(2)) {
+        pace_ = Pace::kFaster;
+    } else if (elapsed <= carried + LineTime(kPaceSlackBytes)) {
+        pace_ = Pace::kLineRate;
     }
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,12 +27,15 @@ class CTonePlayer;
 class CCloneLink {
   public:
     static constexpr unsigned kBaudRate = 9600;
-    // How long the exchange waits on the line at a time before it looks at the progress
-    // display, the cancel command and the time-out again; also the longest the progress
-    // display goes without a call (and so a window without processing its events).
+    // For a progress display without a cancel descriptor: how long the exchange waits on the
+    // line at a time before it looks at the display and the cancel command again; also the
+    // longest such a display goes without a call (and so a window on the exchange's thread
+    // without processing its events).
     static constexpr std::chrono::milliseconds kPollSlice{20};
     // Silence of more than this many whole seconds ends an exchange.
     static constexpr std::int64_t kTimeOutSeconds = 2;
+    // One byte on the line at 9600 baud 8-N-1 (ten bits).
+    static constexpr std::chrono::nanoseconds kByteTime{10'000'000'000LL / kBaudRate};
 
     CCloneLink(std::unique_ptr<CSerialLine> line, CClock& clock, CTonePlayer& tones);
     ~CCloneLink();
@@ -79,8 +84,17 @@ class CCloneLink {
         CCloneLink& link_;
     };
 
+    // Whether the line brings bytes at the line rate (a real cable) or faster (a simulator
+    // without pacing); unknown until the first bytes after a write or a read tell.
+    enum class Pace : std::uint8_t { kUnknown, kLineRate, kFaster };
+
     CloneResult Run(CloneMode mode);
     void Exchange();
+    // Waits until the bytes a frame needs can have arrived and reads what has; the number
+    // read (0 when none).
+    std::size_t Fetch(std::span<std::uint8_t> bytes, std::int64_t timeOutStarted);
+    // Learns the pace of the line from count bytes that arrived by now.
+    void LearnPace(std::size_t count, std::chrono::microseconds now);
     // A pause of the protocol. With a progress display it sleeps in slices and lets the
     // display process events between them, so a window keeps painting; without one (the
     // identification) it simply sleeps.
@@ -106,6 +120,16 @@ class CCloneLink {
     // The bytes sent in this exchange, kept while all that came back may still be their echo.
     std::vector<std::uint8_t> unanswered_;
     std::size_t echoed_ = 0;
+    // The bytes sent whose echo has not come back yet.
+    std::size_t echoOwed_ = 0;
+    Pace pace_ = Pace::kUnknown;
+    // While bytes flow: the time from which the next byte takes at most one byte time.
+    std::optional<std::chrono::microseconds> flowSince_;
+    // How long after their line time bytes reach the link (driver and peer latency), learnt
+    // from rests that woke too early.
+    std::chrono::microseconds lateness_{0};
+    // The cancel descriptor woke the last wait.
+    bool woken_ = false;
 };
 
 }  // namespace ql

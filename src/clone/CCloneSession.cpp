@@ -233,6 +233,39 @@ void CCloneSession::ReceiveWriteResult() {
     }
 }
 
+std::size_t CCloneSession::BytesBeforeFrameCanEnd() const {
+    // The shortest whole frame the transceiver sends in each exchange: a data block without
+    // data (address, count, checksum) in a read, an identification without payload, a write
+    // result; and any frame of two addresses and a command otherwise.
+    constexpr std::size_t kAddressesAndCommand = 3;
+    constexpr std::size_t kBlockHeader = 6;  // address and count as hexadecimal text
+    constexpr std::size_t kBlockChecksum = 2;
+    std::size_t shortest = kFrameOverhead;
+    if (mode_ == CloneMode::kRead) {
+        shortest = kFrameOverhead + kBlockHeader + kBlockChecksum;
+    } else if (mode_ == CloneMode::kInformation) {
+        shortest = kFrameOverhead + 4;  // model code and revision
+    } else if (mode_ == CloneMode::kWrite) {
+        shortest = kFrameOverhead + 1;  // the result byte
+    }
+    const CByteBuf& heard = receiver_.Buffer();
+    const std::size_t sinceEnd = receiver_.SinceEnd();
+    if (mode_ == CloneMode::kRead && sinceEnd > heard.Length() &&
+        heard.Length() >= kAddressesAndCommand + kBlockHeader &&
+        heard.At(0) == frame::kTransceiver && heard.At(2) == frame::kDataBlock) {
+        // The count is in: the block ends after its data, its checksum and 0xFD.
+        CByteBuf count;
+        count.Append(heard.At(kAddressesAndCommand + 4));
+        count.Append(heard.At(kAddressesAndCommand + 5));
+        count.FromHex();
+        const std::size_t dataCharacters = 2U * count.At(0);
+        const std::size_t end =
+            kAddressesAndCommand + kBlockHeader + dataCharacters + kBlockChecksum + 1;
+        return end > heard.Length() ? end - heard.Length() : 1;
+    }
+    return shortest > sinceEnd ? shortest - sinceEnd : 1;
+}
+
 int CCloneSession::Percent() const {
     const unsigned total = mode_ == CloneMode::kRead ? expectedBlocks_ : lineCount_;
     if (blockCounter_ == 0) return 0;

@@ -54,6 +54,11 @@ class CCloneSession {
     bool Receive(std::uint8_t byte) { return receiver_.Receive(byte); }
     // Acts on the frame just completed.
     void Dispatch();
+    // The fewest further bytes after which a frame of the transceiver could be complete: the
+    // rest of a data block whose count has arrived, else what the shortest frame it sends in
+    // this exchange still lacks. At least 1. (Noise or a frame of no one may end sooner; the
+    // link reads those when it next looks.)
+    [[nodiscard]] std::size_t BytesBeforeFrameCanEnd() const;
 
     [[nodiscard]] CloneStatus Status() const { return status_; }
     void SetStatus(CloneStatus status) { status_ = status; }

@@ -7,7 +7,8 @@ namespace ql {
 
 // What the clone link reaches of the user interface while an exchange runs: the status
 // bar message and the progress display with its cancel command. The link calls SetProgress
-// and CancelRequested once per received byte, so both must be cheap.
+// when the percentage changes and CancelRequested when the cancel descriptor woke it (or,
+// without one, about every 20 ms, where a window on the same thread processes its events).
 class CCloneProgress {
   public:
     CCloneProgress() = default;
@@ -20,6 +21,10 @@ class CCloneProgress {
     virtual void SetProgress(int percent) = 0;
     // True once after the user asked to cancel.
     [[nodiscard]] virtual bool CancelRequested() = 0;
+    // A descriptor that turns readable when the user asks to cancel, so that the link can
+    // sleep until the line or the user has something for it; -1 when there is none, and the
+    // link then looks at CancelRequested (and the display) every slice instead.
+    [[nodiscard]] virtual int CancelDescriptor() { return -1; }
     virtual void EndProgress() = 0;
 };
 

@@ -11,7 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <thread>
+#include <cstdint>
+#include <ctime>
 #include <utility>
 
 #if defined(__linux__)
@@ -28,6 +29,11 @@ namespace {
 
 // How long a write may wait for a device that stopped taking output (EAGAIN).
 constexpr std::chrono::milliseconds kWriteStall{2000};
+
+timespec TimespecOf(std::chrono::microseconds duration) {
+    const auto micros = std::max<std::int64_t>(duration.count(), 0);
+    return {static_cast<time_t>(micros / 1'000'000), static_cast<long>(micros % 1'000'000 * 1000)};
+}
 
 std::optional<speed_t> SpeedOf(unsigned baud) {
     static constexpr std::array<std::pair<unsigned, speed_t>, 8> kSpeeds{{{1200, B1200},
@@ -165,10 +171,8 @@ int CComPort::OpenPort(const std::string& device, unsigned baud) {
     // The line goes back to these settings when the port closes.
     saved_ = tio;
     (void)ioctl(fd, TIOCEXCL);
-    // The descriptor was opened non-blocking only so that a missing carrier cannot hold up
-    // the open; writes block from here on.
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags >= 0) (void)fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    // The descriptor stays non-blocking: a read takes what has arrived and returns, and a
+    // write that finds the driver's buffer full waits for room (Write).
     (void)tcflush(fd, TCIOFLUSH);
 
     const std::optional<speed_t> speed = SpeedOf(baud);
@@ -214,16 +218,10 @@ bool CComPort::Write(std::span<const std::uint8_t> bytes) {
 
 bool CComPort::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
     if (!IsOpen()) return false;
-    int waiting = 0;
-    if (ioctl(fd_, FIONREAD, &waiting) != 0) {
-        Fail(kReadError, errno);
-        return false;
-    }
-    const std::size_t n =
-        std::min({static_cast<std::size_t>(std::max(waiting, 0)), kMaxRead, buffer.size()});
-    if (n == 0) return false;
-    const ssize_t got = RetryOnEintr([&] { return ::read(fd_, buffer.data(), n); });
-    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return false;  // none after all
+    const std::size_t most = std::min(kMaxRead, buffer.size());
+    if (most == 0) return false;
+    const ssize_t got = RetryOnEintr([&] { return ::read(fd_, buffer.data(), most); });
+    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return false;  // none yet
     if (got < 0) {
         Fail(kReadError, errno);
         return false;
@@ -238,20 +236,33 @@ bool CComPort::Flush() {
     return RetryOnEintr([&] { return tcdrain(fd_); }) == 0;
 }
 
-bool CComPort::WaitReadable(std::chrono::milliseconds timeout) {
+LineWait CComPort::Await(std::chrono::microseconds timeout, int wake) {
     if (!IsOpen()) {
-        std::this_thread::sleep_for(timeout);
-        return false;
+        return Rest(timeout, wake) ? LineWait::kWoken : LineWait::kTimedOut;
     }
-    pollfd entry{fd_, POLLIN, 0};
-    const int ready =
-        RetryOnEintr([&] { return ::poll(&entry, 1, static_cast<int>(timeout.count())); });
-    if (ready <= 0) return false;
-    if ((entry.revents & POLLIN) != 0) return true;
+    std::array<pollfd, 2> entries{{{fd_, POLLIN, 0}, {wake, POLLIN, 0}}};
+    const nfds_t count = wake >= 0 ? 2 : 1;
+    const timespec limit = TimespecOf(timeout);
+    const int ready = RetryOnEintr([&] { return ::ppoll(entries.data(), count, &limit, nullptr); });
+    if (ready <= 0) return LineWait::kTimedOut;
+    if (count == 2 && entries[1].revents != 0) return LineWait::kWoken;
+    if ((entries[0].revents & POLLIN) != 0) return LineWait::kReadable;
     // A hung-up device reports itself at once on every poll; wait out the time so that a
     // caller polling in a loop does not spin.
-    std::this_thread::sleep_for(timeout);
-    return false;
+    return Rest(timeout, wake) ? LineWait::kWoken : LineWait::kTimedOut;
+}
+
+bool CComPort::Rest(std::chrono::microseconds duration, int wake) {
+    if (duration <= std::chrono::microseconds::zero()) return false;
+    const timespec limit = TimespecOf(duration);
+    if (wake < 0) {
+        timespec rest = limit;
+        while (::nanosleep(&rest, &rest) != 0 && errno == EINTR) {
+        }
+        return false;
+    }
+    pollfd entry{wake, POLLIN, 0};
+    return RetryOnEintr([&] { return ::ppoll(&entry, 1, &limit, nullptr); }) > 0;
 }
 
 std::optional<int> CComPort::ModemLines() const {

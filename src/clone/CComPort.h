@@ -12,7 +12,8 @@ namespace ql {
 // The serial port on POSIX termios, in the one configuration the clone cable needs:
 // exclusive (O_NOCTTY, TIOCEXCL and flock, so a second opener in any process is refused),
 // 9600 baud 8-N-1 raw without flow control, DTR low and RTS high where the device has
-// modem lines, low latency where the driver offers it. Closing puts the line settings back
+// modem lines, low latency where the driver offers it. The descriptor stays non-blocking, so
+// a read takes what has arrived in one call and never waits. Closing puts the line settings back
 // as they were before the open.
 class CComPort : public CSerialLine {
   public:
@@ -32,7 +33,8 @@ class CComPort : public CSerialLine {
     bool Write(std::span<const std::uint8_t> bytes) override;
     bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
     bool Flush() override;
-    bool WaitReadable(std::chrono::milliseconds timeout) override;
+    LineWait Await(std::chrono::microseconds timeout, int wake) override;
+    bool Rest(std::chrono::microseconds duration, int wake) override;
     [[nodiscard]] std::string LastFailure() const override { return lastFailure_; }
     [[nodiscard]] PortObservation Observed() const override { return observed_; }
 

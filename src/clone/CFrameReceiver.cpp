@@ -5,12 +5,14 @@
 namespace ql {
 
 bool CFrameReceiver::Receive(std::uint8_t byte) {
+    ++sinceEnd_;
     if (byte == frame::kPreamble) {
         buffer_.Clear();
         return false;
     }
     if (byte == frame::kEnd) {
         lastFrame_ = buffer_;
+        sinceEnd_ = 0;
         return true;
     }
     buffer_.Append(byte);
@@ -20,6 +22,7 @@ bool CFrameReceiver::Receive(std::uint8_t byte) {
 void CFrameReceiver::Reset() {
     buffer_.Clear();
     lastFrame_.Clear();
+    sinceEnd_ = 0;
 }
 
 }  // namespace ql

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "clone/CByteBuf.h"
@@ -15,6 +16,9 @@ class CFrameReceiver {
     // Takes one byte; true when it completed a frame, which is then in LastFrame().
     bool Receive(std::uint8_t byte);
     void Reset();
+    // The bytes taken since the last 0xFD (or the reset): the frame under way with its
+    // preamble and any noise before it.
+    [[nodiscard]] std::size_t SinceEnd() const { return sinceEnd_; }
 
     // The bytes received since the last 0xFE (the frame as heard, without 0xFE and 0xFD).
     [[nodiscard]] const CByteBuf& Buffer() const { return buffer_; }
@@ -24,6 +28,7 @@ class CFrameReceiver {
   private:
     CByteBuf buffer_;
     CByteBuf lastFrame_;
+    std::size_t sinceEnd_ = 0;
 };
 
 }  // namespace ql

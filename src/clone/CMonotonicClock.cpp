@@ -13,8 +13,14 @@ std::int64_t CMonotonicClock::WholeSeconds() {
 }
 
 std::chrono::milliseconds CMonotonicClock::Now() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Precise());
+}
+
+std::chrono::microseconds CMonotonicClock::Precise() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::duration_cast<std::chrono::microseconds>(
+                                                  std::chrono::nanoseconds(now.tv_nsec));
 }
 
 void CMonotonicClock::Sleep(std::chrono::milliseconds duration) {

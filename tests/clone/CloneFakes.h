@@ -19,19 +19,22 @@ using std::chrono::milliseconds;
 
 class FakeClock final : public CClock {
   public:
-    [[nodiscard]] std::int64_t WholeSeconds() override { return now_.count() / 1000; }
+    [[nodiscard]] std::int64_t WholeSeconds() override { return now_.count() / 1'000'000; }
     void Sleep(milliseconds duration) override {
         sleeps.push_back(duration);
         now_ += duration;
     }
-    void Advance(milliseconds duration) { now_ += duration; }
-    void AdvanceTo(milliseconds time) { now_ = std::max(now_, time); }
-    [[nodiscard]] milliseconds Now() override { return now_; }
+    void Advance(std::chrono::microseconds duration) { now_ += duration; }
+    void AdvanceTo(std::chrono::microseconds time) { now_ = std::max(now_, time); }
+    [[nodiscard]] milliseconds Now() override {
+        return std::chrono::duration_cast<milliseconds>(now_);
+    }
+    [[nodiscard]] std::chrono::microseconds Precise() override { return now_; }
 
     std::vector<milliseconds> sleeps;
 
   private:
-    milliseconds now_{0};
+    std::chrono::microseconds now_{0};
 };
 
 class RecordingTones final : public CTonePlayer {

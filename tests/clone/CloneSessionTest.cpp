@@ -163,5 +163,26 @@ TEST_F(CloneSession, LinesThatCannotBeFramedAreNeverSent) {
     EXPECT_EQ(wire.sent.size(), sent);
 }
 
+// The link sleeps for as many bytes as this says: it must never be more than the bytes still
+// to come for the frame under way, and exactly those once a block's count is in.
+TEST_F(CloneSession, TheBytesAwaitedNeverReachPastTheEndOfAFrame) {
+    Begin(CloneMode::kRead);
+    const Bytes block = TransceiverFrame(0xE4, "01201000112233445566778899AABBCCDDEEFFD7");
+    const Bytes end = TransceiverFrame(0xE5, "Orva Inc.");
+    for (const Bytes& frame : {block, end, TransceiverFrame(0xE4, "000001AB54")}) {
+        for (std::size_t heard = 0; heard < frame.size(); ++heard) {
+            const std::size_t awaited = session.BytesBeforeFrameCanEnd();
+            EXPECT_GE(awaited, 1U);
+            EXPECT_LE(awaited, frame.size() - heard) << heard << " bytes in";
+            if (frame[2] == 0xEF && frame[4] == 0xE4 && heard >= 11) {
+                EXPECT_EQ(awaited, frame.size() - heard) << heard << " bytes in";
+            }
+            Hear({frame[heard]});
+        }
+    }
+    Begin(CloneMode::kWrite, true);
+    EXPECT_EQ(session.BytesBeforeFrameCanEnd(), TransceiverFrame(0xE6, Bytes{0x00}).size());
+}
+
 }  // namespace
 }  // namespace ql

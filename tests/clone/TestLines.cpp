@@ -30,7 +30,7 @@ void MemoryLine::Close() {
     pending_.clear();
 }
 
-void MemoryLine::Deliver(const Bytes& bytes, milliseconds at) {
+void MemoryLine::Deliver(const Bytes& bytes, std::chrono::microseconds at) {
     for (const std::uint8_t byte : bytes) {
         const auto position = std::find_if(pending_.begin(), pending_.end(),
                                            [&](const Pending& p) { return p.due > at; });
@@ -40,15 +40,19 @@ void MemoryLine::Deliver(const Bytes& bytes, milliseconds at) {
 
 bool MemoryLine::Write(std::span<const std::uint8_t> bytes) {
     if (!open_) return false;
-    const milliseconds due = clock_.Now() + replyDelay;
-    for (const std::uint8_t byte : peer_.Hear(bytes)) pending_.push_back({due, byte});
+    std::chrono::microseconds due = clock_.Precise() + replyDelay;
+    for (const std::uint8_t byte : peer_.Hear(bytes)) {
+        due += byteGap;
+        pending_.push_back({due, byte});
+    }
     return true;
 }
 
 bool MemoryLine::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
+    ++reads;
     std::size_t n = 0;
     const std::size_t most = std::min(buffer.size(), kMaxRead);
-    while (n < most && !pending_.empty() && pending_.front().due <= clock_.Now()) {
+    while (n < most && !pending_.empty() && pending_.front().due <= clock_.Precise()) {
         buffer[n++] = pending_.front().byte;
         pending_.pop_front();
     }
@@ -57,26 +61,37 @@ bool MemoryLine::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
     return true;
 }
 
-bool MemoryLine::WaitReadable(milliseconds timeout) {
-    if (!pending_.empty() && pending_.front().due <= clock_.Now() + timeout) {
+LineWait MemoryLine::Await(std::chrono::microseconds timeout, int /*wake*/) {
+    ++waits;
+    if (!pending_.empty() && pending_.front().due <= clock_.Precise() + timeout) {
         clock_.AdvanceTo(pending_.front().due);
-        return true;
+        return LineWait::kReadable;
     }
     clock_.Advance(timeout);
+    return LineWait::kTimedOut;
+}
+
+bool MemoryLine::Rest(std::chrono::microseconds duration, int /*wake*/) {
+    ++waits;
+    clock_.Advance(duration);
     return false;
 }
 
-bool FastSilenceLine::WaitReadable(milliseconds timeout) {
-    if (line_->WaitReadable(timeout)) {
+LineWait FastSilenceLine::Await(std::chrono::microseconds timeout, int wake) {
+    // The real silence is waited in slices of at most kRealSilence, so that a long wait of
+    // the link still counts its seconds quickly.
+    const auto slice = std::min<std::chrono::microseconds>(timeout, kRealSilence);
+    const LineWait end = line_->Await(slice, wake);
+    if (end != LineWait::kTimedOut) {
         silent_ = milliseconds::zero();
-        return true;
+        return end;
     }
-    silent_ += timeout;
+    silent_ += std::chrono::ceil<milliseconds>(slice);
     if (silent_ >= kRealSilence) {
         silent_ = milliseconds::zero();
         clock_.Advance(std::chrono::seconds(1));
     }
-    return false;
+    return LineWait::kTimedOut;
 }
 
 PtyPeer::PtyPeer(ScriptedPeer& peer) : peer_(peer) {

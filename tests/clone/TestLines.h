@@ -27,22 +27,28 @@ class MemoryLine final : public CSerialLine {
     bool Write(std::span<const std::uint8_t> bytes) override;
     bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
     bool Flush() override { return open_; }
-    bool WaitReadable(milliseconds timeout) override;
+    LineWait Await(std::chrono::microseconds timeout, int wake) override;
+    bool Rest(std::chrono::microseconds duration, int wake) override;
     [[nodiscard]] std::string LastFailure() const override { return failure_; }
 
     // Bytes that arrive at a time of the fake clock, whatever the computer does.
-    void Deliver(const Bytes& bytes, milliseconds at);
+    void Deliver(const Bytes& bytes, std::chrono::microseconds at);
 
     bool refuseOpen = false;
-    // How long each answer takes to come back.
+    // How long each answer takes to come back, and how long each of its bytes takes on
+    // the line (none: all at once).
     milliseconds replyDelay{0};
+    std::chrono::microseconds byteGap{0};
+    // How often the link waited on the line or rested, and read.
+    int waits = 0;
+    int reads = 0;
     int opens = 0;
     // The device of the last open.
     std::string openedDevice;
 
   private:
     struct Pending {
-        milliseconds due;
+        std::chrono::microseconds due;
         std::uint8_t byte;
     };
 
@@ -73,7 +79,10 @@ class FastSilenceLine final : public CSerialLine {
         return line_->Read(buffer, count);
     }
     bool Flush() override { return line_->Flush(); }
-    bool WaitReadable(milliseconds timeout) override;
+    LineWait Await(std::chrono::microseconds timeout, int wake) override;
+    bool Rest(std::chrono::microseconds duration, int wake) override {
+        return line_->Rest(duration, wake);
+    }
     [[nodiscard]] std::string LastFailure() const override { return line_->LastFailure(); }
     [[nodiscard]] PortObservation Observed() const override { return line_->Observed(); }
 
