@@ -161,16 +161,17 @@ TEST_F(ChannelListAppTest, TheFramesEntriesFollowTheSelectedRow) {
     QList<QAction*> entries;
     WhenMenuShown([&](QMenu& menu) { entries = menu.actions(); });
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_EQ(entries.size(), 16);
+    ASSERT_EQ(entries.size(), 17);
     EXPECT_EQ(entries.at(0), frame->Action(cmd::kUndo));
     EXPECT_EQ(entries.at(1), frame->Action(cmd::kRedo));
     EXPECT_EQ(entries.at(3), frame->Action(cmd::kEditMemory));
     EXPECT_EQ(entries.at(5), frame->Action(cmd::kCopy));
     EXPECT_EQ(entries.at(6), paste);
-    EXPECT_EQ(entries.at(8), clear);
-    EXPECT_EQ(entries.at(9), frame->Action(cmd::kDelete));
-    EXPECT_EQ(entries.at(10), frame->Action(cmd::kInsert));
-    EXPECT_EQ(entries.at(12), frame->Action(cmd::kBulkEdit));
+    EXPECT_EQ(entries.at(7), frame->Action(cmd::kPasteText));
+    EXPECT_EQ(entries.at(9), clear);
+    EXPECT_EQ(entries.at(10), frame->Action(cmd::kDelete));
+    EXPECT_EQ(entries.at(11), frame->Action(cmd::kInsert));
+    EXPECT_EQ(entries.at(13), frame->Action(cmd::kBulkEdit));
 }
 
 TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
@@ -182,6 +183,7 @@ TEST_F(ChannelListAppTest, ContextMenuOnRightClickMenuKeyAndShiftF10) {
                                   "",
                                   "&Copy\tCtrl+C",
                                   "&Paste\tCtrl+V",
+                                  "Paste &Text\tCtrl+Shift+V",
                                   "",
                                   "Clear\tDel",
                                   "Delete",

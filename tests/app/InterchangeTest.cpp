@@ -146,7 +146,7 @@ TEST_F(InterchangeTest, CopyPutsATableOnTheClipboardThatPasteTextTakesBack) {
     prompts.answers = {Answer::kNo};
     frame.Execute(cmd::kPasteText);
     EXPECT_EQ(prompts.Take(), std::vector<std::string>{
-                                  "question: Paste Text overwrites 1 channels in use. Go on?"});
+                                  "exclamation: Paste Text overwrites 1 channels in use. Go on?"});
     EXPECT_EQ(doc.Query("CH.MCH_144.50.NAME"), "THREE   ");
     prompts.answers = {Answer::kYes};
     frame.Execute(cmd::kPasteText);

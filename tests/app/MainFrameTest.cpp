@@ -69,12 +69,13 @@ TEST_F(MainFrameTest, TheMenusCarryTheirEntriesAndAccelerators) {
     for (const QAction* action : frame.menuBar()->actions()) titles.append(action->text());
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Cloning", "&Help"}));
     EXPECT_EQ(MenuEntries(0), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                           "Save &As...", "-", "Recent File", "-", "E&xit"}));
+                                           "Save &As...", "-", "&Import CSV...", "&Export CSV...",
+                                           "Open &Backup...", "-", "Recent File", "-", "E&xit"}));
     EXPECT_EQ(MenuEntries(1),
               (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Edit Memory...\tReturn", "-",
-                           "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Clear\tDel", "Delete", "Insert",
-                           "-", "&Bulk Edit...", "&Go to Channel...\tCtrl+G", "&Find...\tCtrl+F",
-                           "Find &Next\tF3"}));
+                           "&Copy\tCtrl+C", "&Paste\tCtrl+V", "Paste &Text\tCtrl+Shift+V", "-",
+                           "Clear\tDel", "Delete", "Insert", "-", "&Bulk Edit...",
+                           "&Go to Channel...\tCtrl+G", "&Find...\tCtrl+F", "Find &Next\tF3"}));
     EXPECT_EQ(MenuEntries(2), (QStringList{"&VHF Memory List..", "&UHF Memory List...",
                                            "&Hide Empty Channels", "-", "&DTMF AutoDial...",
                                            "&Common Setting...", "-", "&Toolbar", "&Status Bar"}));

@@ -265,7 +265,8 @@ TEST_F(ChannelListTest, CopyIsEnabledOnEveryRowAndPasteOnlyAfterACopy) {
     EXPECT_TRUE(view->IsEnabled(kEditMemory));
     view->SelectChannel(1);
     const auto sent = Record([&] { view->Execute(kCopy); });
-    EXPECT_EQ(sent, std::vector<std::string>{"CH.MCH_144.1.COPY"});
+    // The copy, then the row read for the desktop clipboard's table.
+    EXPECT_EQ(sent, (std::vector<std::string>{"CH.MCH_144.1.COPY", "CH.MCH_144.1.ALL"}));
     EXPECT_EQ(doc.steps.size(), 1U);
     view->SelectChannel(9);
     EXPECT_TRUE(view->IsEnabled(kPaste));
