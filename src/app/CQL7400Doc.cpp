@@ -1,7 +1,9 @@
 #include "app/CQL7400Doc.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFileInfo>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -9,6 +11,7 @@
 
 #include "app/CCrossThreadCloneUi.h"
 #include "app/DialogFolder.h"
+#include "base/FileWriting.h"
 #include "clone/CSerialLine.h"
 #include "clone/PortDevices.h"
 #include "desktop/QtText.h"
@@ -23,6 +26,8 @@
 #include "ui/CUserAction.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
+#include "ui/ChannelListReport.h"
+#include "ui/PrintDialogs.h"
 #include "ui/SettingsDialogs.h"
 #include "ui/StringTable.h"
 
@@ -235,6 +240,44 @@ bool CQL7400Doc::DoSave(const QString& path) {
     return true;
 }
 
+void CQL7400Doc::OnFilePrint() {
+    const ui::CChannelListReport report(*this, Title(), QDate::currentDate());
+    if (!ui::RunPrintDialog(report, window_)) prompts_.Warning(ui::Text(ui::sid::kPrintFailed));
+}
+
+void CQL7400Doc::OnFilePrintPreview() {
+    const ui::CChannelListReport report(*this, Title(), QDate::currentDate());
+    ui::RunPrintPreview(report, window_);
+}
+
+bool CQL7400Doc::OnExportPdf() {
+    const QString extension = ui::TextPart(ui::sid::kPdfFileType, 1);
+    const QString suggested = QFileInfo(Title()).completeBaseName() + extension;
+    const std::optional<QString> path =
+        prompts_.SaveFile(suggested, ui::TextPart(ui::sid::kPdfFileType, 0), extension,
+                          DialogFolder(settings_, path_));
+    if (!path) return false;
+    RememberDialogFolder(settings_, *path);
+    QString chosen = *path;
+    if (QFileInfo(chosen).suffix().isEmpty()) chosen += extension;
+
+    FileSaveResult saved;
+    {
+        const ui::CWaitCursor busy;
+        const QByteArray pdf = ui::CChannelListReport(*this, Title(), QDate::currentDate()).Pdf();
+        // The report could not be painted: nothing to write, for a reason the system names.
+        saved = pdf.isEmpty() ? FileSaveResult{SaveFailure::System, EIO}
+                              : ql::SaveFile(chosen.toStdString(),
+                                             std::string_view(pdf.constData(), pdf.size()),
+                                             Durability::Flushed);
+    }
+    if (!saved.Ok()) {
+        prompts_.Warning(ui::Text(ui::sid::kPdfFailed).arg(chosen, ToQString(saved.Cause())));
+        return false;
+    }
+    return true;
+}
+
 void CQL7400Doc::SetPort(unsigned number) {
     if (number < 1 || number > kPortCount) return;
     port_ = number;
@@ -393,6 +436,15 @@ void CQL7400Doc::Execute(int command) {
             break;
         case ui::cmd::kSaveAs:
             OnFileSaveAs();
+            break;
+        case ui::cmd::kPrint:
+            OnFilePrint();
+            break;
+        case ui::cmd::kPrintPreview:
+            OnFilePrintPreview();
+            break;
+        case ui::cmd::kExportPdf:
+            OnExportPdf();
             break;
         case ui::cmd::kCloneIn:
             OnCloneRead();

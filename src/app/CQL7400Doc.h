@@ -36,9 +36,10 @@ class CUserPrompts;
 
 // The single document: owns the radio data object, the clone link and the clone file for
 // the whole run. New, Open, Save and Save As, the save question, the recently-used files,
-// the port commands, the three clone commands and the two settings dialogs (Common Setting,
-// DTMF AutoDial) are its own commands. Every change a user makes to the data set arrives
-// through Apply, as the command texts of one user action.
+// Print, Print Preview and Export PDF of the channel list, the port commands, the three clone
+// commands and the two settings dialogs (Common Setting, DTMF AutoDial) are its own commands. Every
+// change a user makes to the data set arrives through Apply, as the command texts of one user
+// action.
 class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::CCommandTarget {
     Q_OBJECT
   public:
@@ -96,6 +97,14 @@ class CQL7400Doc final : public QObject, public ui::CRadioCommands, public ui::C
     [[nodiscard]] CRecentFileList& RecentFiles() { return recent_; }
     // The boxes and file dialogs of the document's window.
     [[nodiscard]] ui::CUserPrompts& Prompts() { return prompts_; }
+
+    // The channel list on paper or in a PDF file: both bands' channels in use, the settings
+    // and the DTMF memories, under a header that names the file, the version and the date.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Asks for the PDF file's name and writes it; false when cancelled or when it could not
+    // be written (a warning names the file and the cause).
+    bool OnExportPdf();
 
     // The port commands COM1 to COM4.
     void SetPort(unsigned number);

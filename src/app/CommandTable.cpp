@@ -13,8 +13,9 @@ using ui::cmd::kAbout, ui::cmd::kClear, ui::cmd::kCloneIn, ui::cmd::kCloneInfo, 
     ui::cmd::kContents, ui::cmd::kCopy, ui::cmd::kCut, ui::cmd::kDelete, ui::cmd::kDtmfAutoDial,
     ui::cmd::kEditMemory, ui::cmd::kExit, ui::cmd::kHelpTopics, ui::cmd::kInsert, ui::cmd::kNew,
     ui::cmd::kNextPane, ui::cmd::kNotes, ui::cmd::kOpen, ui::cmd::kPaste, ui::cmd::kPortSettings,
-    ui::cmd::kPrevPane, ui::cmd::kRecentFile, ui::cmd::kRedo, ui::cmd::kHideEmpty, ui::cmd::kSave,
-    ui::cmd::kSaveAs, ui::cmd::kStatusBar, ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo,
+    ui::cmd::kPrevPane, ui::cmd::kPrint, ui::cmd::kPrintPreview, ui::cmd::kExportPdf,
+    ui::cmd::kRecentFile, ui::cmd::kRedo, ui::cmd::kHideEmpty, ui::cmd::kSave, ui::cmd::kSaveAs,
+    ui::cmd::kStatusBar, ui::cmd::kToolbar, ui::cmd::kUhfMemory, ui::cmd::kUndo,
     ui::cmd::kVhfMemory;
 using ui::cmd::kBulkEdit, ui::cmd::kFind, ui::cmd::kFindNext, ui::cmd::kGoToChannel;
 using ui::cmd::kExportCsv, ui::cmd::kImportCsv, ui::cmd::kOpenBackup, ui::cmd::kPasteText;
@@ -28,6 +29,9 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
     {kImportCsv, R::kInterchange, "", ""},
     {kExportCsv, R::kInterchange, "", ""},
     {kOpenBackup, R::kDocument, "", ""},
+    {kPrint, R::kDocument, "", "Ctrl+P"},
+    {kPrintPreview, R::kDocument, "", ""},
+    {kExportPdf, R::kDocument, "", ""},
     {kRecentFile, R::kDocument, "", ""},
     {kExit, R::kApplication, "", ""},
     {kEditMemory, R::kView, "edit", "Return;Enter"},
@@ -77,7 +81,7 @@ constexpr std::array kToolbarButtons = std::to_array<int>({
 
 constexpr std::array kFileMenu =
     std::to_array<int>({kNew, kOpen, kSave, kSaveAs, 0, kImportCsv, kExportCsv, kOpenBackup, 0,
-                        kRecentFile, 0, kExit});
+                        kPrint, kPrintPreview, kExportPdf, 0, kRecentFile, 0, kExit});
 constexpr std::array kEditMenu =
     std::to_array<int>({kUndo, kRedo, 0, kEditMemory, 0, kCopy, kPaste, kPasteText, 0, kClear,
                         kDelete, kInsert, 0, kBulkEdit, kGoToChannel, kFind, kFindNext});

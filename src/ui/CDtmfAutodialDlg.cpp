@@ -19,6 +19,7 @@
 #include "ui/CRadioCommands.h"
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
+#include "ui/SettingTexts.h"
 #include "ui/StringTable.h"
 #include "ui/TextMap.h"
 
@@ -26,16 +27,8 @@ namespace ql::ui {
 
 namespace {
 
-// Memory i is called "D" and the i-th of these characters; "COMMON.DTMF_CH_NO" takes it too.
-constexpr std::string_view kMemoryDigits = "0123456789ABCDEF";
-constexpr std::array<std::string_view, 4> kSpeeds = {"100ms", "200ms", "300ms", "500ms"};
-
-std::string MemoryCommand(int memory) {
-    return "DTMF." + std::to_string(memory);
-}
-
 QString MemoryName(int memory) {
-    return QStringLiteral("D") + QChar::fromLatin1(kMemoryDigits[static_cast<std::size_t>(memory)]);
+    return ToQString(DtmfMemoryName(memory));
 }
 
 // The first kCodeLength characters of text without trailing white space.
@@ -43,15 +36,6 @@ QString SlotText(const QString& text) {
     QString slot = text.left(CDtmfAutodialDlg::kCodeLength);
     while (!slot.isEmpty() && slot.back().isSpace()) slot.chop(1);
     return slot;
-}
-
-// The entry of "Channel Selection" for the model's answer: where the answer stands in the
-// memory digits; D0 when it is not there or names no memory.
-int ChannelIndex(std::string_view answer) {
-    const std::size_t found = kMemoryDigits.find(answer);
-    if (found == std::string_view::npos) return 0;
-    const auto index = static_cast<int>(found);
-    return index < CDtmfAutodialDlg::kMemoryCount ? index : 0;
 }
 
 }  // namespace
@@ -123,7 +107,7 @@ const QString& CDtmfAutodialDlg::Code(int memory) const {
 
 void CDtmfAutodialDlg::Load() {
     for (int i = 0; i < kMemoryCount; ++i) {
-        const QString answer = ToQString(radio_.Query(MemoryCommand(i)));
+        const QString answer = ToQString(radio_.Query(DtmfMemoryCommand(i)));
         codes_[static_cast<std::size_t>(i)] = answer.left(kCodeLength);
         RebuildRow(i);
     }
@@ -131,7 +115,7 @@ void CDtmfAutodialDlg::Load() {
         const QSignalBlocker quiet(channel_);
         channel_->clear();
         for (int i = 0; i < kMemoryCount; ++i) channel_->addItem(MemoryName(i));
-        channel_->setCurrentIndex(ChannelIndex(radio_.Query("COMMON.DTMF_CH_NO")));
+        channel_->setCurrentIndex(DtmfChannelIndex(radio_.Query("COMMON.DTMF_CH_NO")));
     }
     FillList(*speed_, kSpeeds);
     SelectText(*speed_, radio_.Query("COMMON.DTMF_SPEED"));
@@ -188,7 +172,7 @@ void CDtmfAutodialDlg::accept() {
     std::vector<std::string> commands;
     commands.reserve(kMemoryCount + 2);
     for (int i = 0; i < kMemoryCount; ++i) {
-        commands.push_back(MemoryCommand(i) + "=" +
+        commands.push_back(DtmfMemoryCommand(i) + "=" +
                            TrimmedOrBlank(Code(i).left(kCodeLength).toStdString()));
     }
     const int channel = std::max(channel_->currentIndex(), 0);

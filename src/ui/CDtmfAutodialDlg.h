@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "ui/SettingTexts.h"
+
 class QComboBox;
 class QLineEdit;
 
@@ -19,8 +21,8 @@ class CRadioCommands;
 class CDtmfAutodialDlg final : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kMemoryCount = 14;
-    static constexpr int kCodeLength = 16;
+    static constexpr int kMemoryCount = kDtmfMemoryCount;
+    static constexpr int kCodeLength = kDtmfCodeLength;
 
     // Reads the codes and both settings from the radio data.
     CDtmfAutodialDlg(CRadioCommands& radio, QWidget* parent);

@@ -13,55 +13,12 @@
 #include "model/CVersion.h"
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
+#include "ui/SettingTexts.h"
 #include "ui/StringTable.h"
-#include "ui/TextMap.h"
 
 namespace ql::ui {
 
 namespace {
-
-constexpr std::string_view kOn = "ON";
-constexpr std::string_view kOff = "OFF";
-
-constexpr std::array kFanPairs = std::to_array<TextPair>({{"AUTO", "Automatic"}, {"ON", "On"}});
-constexpr TextMap kFan{kFanPairs, "Automatic", "AUTO"};
-
-constexpr std::array kTotPairs = std::to_array<TextPair>({{"OFF", "Off"},
-                                                          {"3min", "3 min"},
-                                                          {"5min", "5 min"},
-                                                          {"15min", "15 min"},
-                                                          {"30min", "30 min"}});
-constexpr TextMap kTot{kTotPairs, "Off", "OFF"};
-
-// Every text that any version shows, so that each direction works whatever was offered.
-constexpr std::array kRepeaterPairs =
-    std::to_array<TextPair>({{"OFF", "Off"}, {"ON", "On"}, {"ON1", "Dup"}, {"ON2", "Dup & Tone"}});
-constexpr TextMap kRepeater{kRepeaterPairs, "Off", "OFF"};
-
-constexpr std::array kPowerOffPairs = std::to_array<TextPair>(
-    {{"OFF", "Off"}, {"30min", "30 min"}, {"1hour", "1 hour"}, {"2hour", "2 hour"}});
-constexpr TextMap kPowerOff{kPowerOffPairs, "Off", "OFF"};
-
-constexpr std::array kSquelchPairs =
-    std::to_array<TextPair>({{"SHORT", "Short"}, {"LONG", "Long"}});
-constexpr TextMap kSquelch{kSquelchPairs, "Long", "SHORT"};
-
-constexpr std::array kPacketPairs =
-    std::to_array<TextPair>({{"1200bps", "1200"}, {"9600bps", "9600"}});
-constexpr TextMap kPacket{kPacketPairs, "9600", "9600bps"};
-
-constexpr std::array kScanPairs =
-    std::to_array<TextPair>({{"T-5", "5s"}, {"T-10", "10s"}, {"T-15", "15s"}, {"P-2", "Pause"}});
-constexpr TextMap kScan{kScanPairs, "5s", "T-5"};
-
-// RF power by slider position.
-constexpr std::array<std::string_view, 4> kRfPower = {"LOW", "MID-L", "MID-H", "HIGH"};
-constexpr std::array kPowerMarks = {sid::kPowerLow, sid::kPowerMidLo, sid::kPowerMidHi,
-                                    sid::kPowerHigh};
-
-constexpr std::array<std::string_view, 2> kRepeaterOffOn = {"Off", "On"};
-constexpr std::array<std::string_view, 3> kRepeaterDuplex = {"Off", "Dup", "Dup & Tone"};
-constexpr std::array<std::string_view, 1> kRepeaterNone = {"---"};
 
 CPropertyPageC31::RepeaterStyle StyleOf(std::string_view country) {
     using Style = CPropertyPageC31::RepeaterStyle;
@@ -77,11 +34,11 @@ CPropertyPageC31::RepeaterStyle StyleOf(std::string_view country) {
 }
 
 void Show(QCheckBox& box, std::string_view answer) {
-    box.setChecked(answer == kOn);
+    box.setChecked(answer == kSwitchOn);
 }
 
 std::string_view ValueOf(const QCheckBox& box) {
-    return box.isChecked() ? kOn : kOff;
+    return box.isChecked() ? kSwitchOn : kSwitchOff;
 }
 
 }  // namespace

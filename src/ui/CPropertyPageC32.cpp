@@ -14,8 +14,8 @@
 #include "ui/ControlTexts.h"
 #include "ui/Pictures.h"
 #include "ui/QtChild.h"
+#include "ui/SettingTexts.h"
 #include "ui/StringTable.h"
-#include "ui/TextMap.h"
 
 namespace ql::ui {
 
@@ -23,17 +23,6 @@ namespace {
 
 constexpr int kTitleLength = 8;
 constexpr int kCommentLength = 16;
-
-constexpr std::array kTypePairs = std::to_array<TextPair>(
-    {{"TYPE 1", "Type A"}, {"TYPE 2", "Type B"}, {"TYPE 3", "Type C"}, {"TYPE 4", "Type D"}});
-constexpr TextMap kType{kTypePairs, "Type A", "TYPE 1"};
-
-// The model's percent texts by slider position; the steps are not even.
-constexpr std::array<std::string_view, 33> kPercent = {
-    "0%",  "3%",  "6%",  "9%",  "13%", "16%", "19%", "22%", "25%", "28%", "31%",
-    "34%", "38%", "41%", "44%", "47%", "50%", "53%", "56%", "59%", "62%", "65%",
-    "68%", "72%", "75%", "78%", "81%", "84%", "88%", "91%", "94%", "97%", "100%"};
-constexpr int kLastPercent = static_cast<int>(kPercent.size()) - 1;
 
 constexpr std::array<const char*, 4> kPictures = {
     ":/icons/display-type-1.svg", ":/icons/display-type-2.svg", ":/icons/display-type-3.svg",

@@ -10,54 +10,10 @@
 
 #include "ui/ControlTexts.h"
 #include "ui/QtChild.h"
+#include "ui/SettingTexts.h"
 #include "ui/StringTable.h"
-#include "ui/TextMap.h"
 
 namespace ql::ui {
-
-namespace {
-
-// The key functions in the order of the model's list.
-constexpr std::array kFunctionPairs = std::to_array<TextPair>({
-    {"V-MAIN", "VHF MAIN"},
-    {"V-V/MHz", "VHF V/MHz"},
-    {"V-M/C", "VHF M/C"},
-    {"V-MONI", "VHF MONI"},
-    {"U-MAIN", "UHF MAIN"},
-    {"U-V/MHz", "UHF V/MHz"},
-    {"U-M/C", "UHF M/C"},
-    {"U-MONI", "UHF MONI"},
-    {"V-EDIT", "VHF EDIT"},
-    {"V-TON", "VHF TONE"},
-    {"V-MW", "VHF MW"},
-    {"DTMF", "DTMF"},
-    {"U-EDIT", "UHF EDIT"},
-    {"U-TON", "UHF TONE"},
-    {"U-MW", "UHF MW"},
-    {"DISP", "DISP"},
-    {"MIC-DN", "Dn"},
-    {"MIC-UP", "Up"},
-});
-constexpr TextMap kFunction{kFunctionPairs, "VHF MAIN", "V-MAIN"};
-
-constexpr std::array kAddressPairs = std::to_array<TextPair>({
-    {"0", "0"},
-    {"1", "1"},
-    {"2", "2"},
-    {"3", "3"},
-    {"4", "4"},
-    {"5", "5"},
-    {"6", "6"},
-    {"7", "7"},
-    {"OFF", "Off"},
-});
-constexpr TextMap kAddress{kAddressPairs, "Off", "OFF"};
-
-constexpr std::array<std::string_view, 4> kKeyItems = {"MIC_F1_FUNCTION", "MIC_F2_FUNCTION",
-                                                       "MIC_UP_FUNCTION", "MIC_DN_FUNCTION"};
-constexpr std::array kKeyLabels = {sid::kF1Key, sid::kF2Key, sid::kUpKey, sid::kDnKey};
-
-}  // namespace
 
 CPropertyPageC33::CPropertyPageC33(CRadioCommands& radio)
     : CPropertyPage(radio, sid::kMicOptionPage) {

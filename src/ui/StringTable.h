@@ -170,24 +170,24 @@ inline constexpr int kStepChange = 64354;
 
 // 64460-64499: channel lists in and out as text, and the backups of reads.
 inline constexpr int kStepImport = 64460;
-inline constexpr int kCsvFilter = 64461;           // the file dialogs' filter
-inline constexpr int kImportTitle = 64462;         // "Import CSV"
-inline constexpr int kImportSummary = 64463;       // %1 rows, %2 file, %3 band
+inline constexpr int kCsvFilter = 64461;      // the file dialogs' filter
+inline constexpr int kImportTitle = 64462;    // "Import CSV"
+inline constexpr int kImportSummary = 64463;  // %1 rows, %2 file, %3 band
 inline constexpr int kImportAtNumbers = 64464;
-inline constexpr int kImportAtSelection = 64465;   // %1: the selected channel's label
+inline constexpr int kImportAtSelection = 64465;  // %1: the selected channel's label
 inline constexpr int kImportRefusedLabel = 64466;
 inline constexpr int kImportNoneRefused = 64467;
-inline constexpr int kImportUnreadable = 64468;    // %1 file, %2 why
+inline constexpr int kImportUnreadable = 64468;  // %1 file, %2 why
 inline constexpr int kExportTitle = 64469;
 inline constexpr int kExportWhat = 64470;
-inline constexpr int kExportSelected = 64471;      // %1: number of rows
-inline constexpr int kExportBand = 64472;          // %1: the band
+inline constexpr int kExportSelected = 64471;  // %1: number of rows
+inline constexpr int kExportBand = 64472;      // %1: the band
 inline constexpr int kExportBoth = 64473;
-inline constexpr int kExportFailed = 64474;        // %1 file, %2 why
+inline constexpr int kExportFailed = 64474;  // %1 file, %2 why
 inline constexpr int kPasteTextTitle = 64475;
-inline constexpr int kPasteTextOverwrite = 64476;  // %1: channels in use
-inline constexpr int kPasteTextUnreadable = 64477; // %1: why
-inline constexpr int kBackupFailed = 64478;        // %1: the cause
+inline constexpr int kPasteTextOverwrite = 64476;   // %1: channels in use
+inline constexpr int kPasteTextUnreadable = 64477;  // %1: why
+inline constexpr int kBackupFailed = 64478;         // %1: the cause
 inline constexpr int kImportNothing = 64479;
 inline constexpr int kImportSummaryName = 64480;
 inline constexpr int kClipboardSource = 64481;
@@ -216,6 +216,19 @@ inline constexpr int kBulkRefused = 64340;  // %1 band, %2 channel, %3 field, %4
 inline constexpr int kBulkNoOffset = 64341;
 inline constexpr int kVhfBand = 64342;
 inline constexpr int kUhfBand = 64343;
+// 64430-64459: the printed channel list and its PDF file.
+inline constexpr int kReportOn = 64430;
+inline constexpr int kReportOff = 64431;
+inline constexpr int kReportTitle = 64432;
+inline constexpr int kReportVhfChannels = 64433;
+inline constexpr int kReportUhfChannels = 64434;
+inline constexpr int kReportSettings = 64435;
+inline constexpr int kReportNoChannels = 64436;
+inline constexpr int kReportVersion = 64437;  // %1: the version's name
+inline constexpr int kReportPage = 64438;     // %1 of %2
+inline constexpr int kPdfFileType = 64439;    // "filter\nextension"
+inline constexpr int kPdfFailed = 64440;      // %1: the file, %2: the cause
+inline constexpr int kPrintFailed = 64441;
 }  // namespace sid
 
 // Command numbers of the menus, the toolbar and the accelerators.
@@ -262,6 +275,9 @@ inline constexpr int kImportCsv = 64404;
 inline constexpr int kExportCsv = 64405;
 inline constexpr int kPasteText = 64406;
 inline constexpr int kOpenBackup = 64407;
+inline constexpr int kPrint = 64401;
+inline constexpr int kPrintPreview = 64402;
+inline constexpr int kExportPdf = 64403;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 }  // namespace cmd

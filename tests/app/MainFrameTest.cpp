@@ -68,9 +68,11 @@ TEST_F(MainFrameTest, TheMenusCarryTheirEntriesAndAccelerators) {
     QStringList titles;
     for (const QAction* action : frame.menuBar()->actions()) titles.append(action->text());
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Cloning", "&Help"}));
-    EXPECT_EQ(MenuEntries(0), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                           "Save &As...", "-", "&Import CSV...", "&Export CSV...",
-                                           "Open &Backup...", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(MenuEntries(0),
+              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                           "&Import CSV...", "&Export CSV...", "Open &Backup...", "-",
+                           "&Print...\tCtrl+P", "Print Pre&view...", "Export P&DF...", "-",
+                           "Recent File", "-", "E&xit"}));
     EXPECT_EQ(MenuEntries(1),
               (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Edit Memory...\tReturn", "-",
                            "&Copy\tCtrl+C", "&Paste\tCtrl+V", "Paste &Text\tCtrl+Shift+V", "-",

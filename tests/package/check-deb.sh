@@ -51,7 +51,7 @@ grep -qi 'radio amateur' <<<"$(field Description)" || fail "the description does
 depends=$(field Depends)
 echo "Depends: $depends"
 # Computed by dpkg-shlibdeps: the libraries the programs link, with the versions their symbols need.
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libasound2; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libasound2; do
   grep -Eq "(^|, )${library//+/\\+} \(>= [^)]+\)" <<<"$depends" || fail "Depends lacks a versioned $library"
 done
 

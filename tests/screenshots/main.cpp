@@ -5,12 +5,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -48,6 +53,7 @@
 #include "ui/CQL7400View.h"
 #include "ui/CQtUserPrompts.h"
 #include "ui/CUserAction.h"
+#include "ui/ChannelListReport.h"
 #include "ui/QtChild.h"
 #include "ui/StringTable.h"
 
@@ -183,6 +189,35 @@ bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400
     return ok;
 }
 
+// The printed channel list of the data set on screen: the print preview, fitted to its width
+// and showing all pages, and the PDF file itself.
+bool SavePrintPreview(ql::CQL7400Doc& doc, QWidget& frame, const QDir& folder) {
+    const ql::ui::CChannelListReport report(doc, QStringLiteral("car.icf"), QDate(2024, 5, 1));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, &frame);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&report](QPrinter* target) { report.Print(*target); });
+    preview.resize(900, 1000);
+    auto* pages = preview.findChild<QPrintPreviewWidget*>();
+    bool ok = true;
+    if (pages != nullptr) {
+        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        ok &= Save(preview, folder, QStringLiteral("print-preview"));
+        pages->setViewMode(QPrintPreviewWidget::AllPagesView);
+        ok &= Save(preview, folder, QStringLiteral("print-preview-pages"));
+    } else {
+        std::cout << "FAILED print preview: no preview widget\n";
+        ok = false;
+    }
+    QFile pdf(folder.filePath(QStringLiteral("channel-list.pdf")));
+    const QByteArray bytes = report.Pdf();
+    const bool written =
+        !bytes.isEmpty() && pdf.open(QIODevice::WriteOnly) && pdf.write(bytes) == bytes.size();
+    std::cout << (written ? "wrote " : "FAILED ") << pdf.fileName().toStdString() << '\n';
+    return ok && written;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -265,6 +300,7 @@ int main(int argc, char* argv[]) {
         }
         ql::ui::CDtmfAutodialDlg dtmf(radio, &frame);
         ok &= Save(dtmf, folder, QStringLiteral("dtmf-autodial"));
+        ok &= SavePrintPreview(doc, frame, folder);
 
         QMessageBox box(QMessageBox::Warning, ql::ui::Text(ql::ui::sid::kAppTitle),
                         ql::ui::Text(5061).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
