@@ -101,6 +101,14 @@ class ShownHistory {
     std::unique_ptr<ql::ui::CQL7400View> view_;
 };
 
+// 144.000 to 147.950 MHz in 50 kHz steps, on every channel raster: a channel never gets the
+// frequency it has.
+std::string Frequency(int step) {
+    const int khz = 144000 + 50 * (step % 80);
+    std::string text = std::to_string(khz);
+    return text.substr(0, 3) + "." + text.substr(3) + "0";
+}
+
 std::string Channel(int n) {
     return "CH.MCH_144." + std::to_string(n) + ".";
 }
@@ -137,7 +145,8 @@ void BM_HistoryOf200Steps(benchmark::State& state) {
         list.History().Forget(true);
         const std::size_t before = mallinfo2().uordblks;
         state.ResumeTiming();
-        for (int step = 0; step < 200; ++step) {
+        // Until the history holds 200 steps: an action that changes nothing leaves none.
+        for (int step = 0; list.History().Steps() < 200; ++step) {
             const int n = 1 + step % 99;
             if (step % 20 == 0) {
                 std::vector<std::string> commands;
@@ -147,11 +156,12 @@ void BM_HistoryOf200Steps(benchmark::State& state) {
                 }
                 list.Act(std::make_unique<ql::ui::CBulkEditStep>(10), commands);
             } else if (step % 10 == 5) {
-                list.Act(std::make_unique<ql::ui::CSettingSheetStep>(),
-                         {std::string("COMMON.RF_POWER_VHF=") + (step % 20 == 5 ? "LOW" : "HIGH")});
+                list.Act(
+                    std::make_unique<ql::ui::CSettingSheetStep>(),
+                    {std::string("COMMON.RF_POWER_VHF=") + (step % 20 == 5 ? "MID-L" : "HIGH")});
             } else {
                 list.Act(std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, n),
-                         {Channel(n) + "FREQUENCY=14" + std::to_string(4 + step % 4) + ".5000"});
+                         {Channel(n) + "FREQUENCY=" + Frequency(step)});
             }
         }
         state.PauseTiming();
