@@ -23,6 +23,7 @@
 #include "clone/CComPort.h"
 #include "clone/CloneFakes.h"
 #include "document/CInitialSetup.h"
+#include "document/ChannelImport.h"
 #include "support/AccessibleLabels.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/DirectDoc.h"
@@ -31,8 +32,10 @@
 #include "support/TestSupport.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CBulkEditDlg.h"
+#include "ui/CExportCsvDlg.h"
 #include "ui/CFindDlg.h"
 #include "ui/CGoToChannelDlg.h"
+#include "ui/CImportCsvDlg.h"
 #include "ui/CInformationDlg.h"
 #include "ui/CInitialSetupDlg.h"
 #include "ui/CNotesDlg.h"
@@ -239,6 +242,26 @@ TEST(Dialogs, GoToFindAndBulkEditAreNamedThroughout) {
     ui::CBulkEditDlg bulk(doc, Band::kVhf, {100, 106}, prompts, nullptr);
     for (QGroupBox* group : bulk.findChildren<QGroupBox*>()) group->setChecked(true);
     ExpectAccessibleNames(bulk);
+}
+
+TEST(Dialogs, ImportAndExportCsvAreNamedThroughout) {
+    TestRadio radio;
+    const auto query = [&radio](std::string_view command) { return radio(command); };
+    ChannelImportOptions options;
+    options.bands = BandChoice::kVhf;
+    const std::string text = "Location,Frequency,Duplex\n5,145.500000,split\n6,145.600000,\n";
+    const ChannelImportPlan atNumbers = PlanChannelImport(text, query, options);
+    ASSERT_EQ(atNumbers.refused.size(), 1U);
+    options.firstChannel = 40;
+    const ChannelImportPlan atSelection = PlanChannelImport(text, query, options);
+    ui::CImportCsvDlg import(QStringLiteral("Import CSV"), QStringLiteral("list.csv"), Band::kVhf,
+                             atNumbers, &atSelection, 40, nullptr);
+    ExpectAccessibleNames(import);
+    ExpectLabelsReadAsTheirText(import);
+    EXPECT_FALSE(import.AtSelection());
+    ui::CExportCsvDlg exportCsv(Band::kUhf, 3, nullptr);
+    ExpectAccessibleNames(exportCsv);
+    EXPECT_EQ(exportCsv.Chosen(), ui::CExportCsvDlg::Choice::kSelected);
 }
 
 TEST(Prompts, MessageBoxesCarryTheTitleAndTheTextAsStored) {
