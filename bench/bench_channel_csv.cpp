@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "FullRadio.h"
 #include "document/ChannelExport.h"
 #include "document/ChannelImport.h"
 #include "model/C7400RadioData.h"
@@ -13,22 +14,7 @@
 
 namespace {
 
-class FullRadio {
-  public:
-    FullRadio() {
-        radio_.Reset();
-        ql::test::FillAllMemoryChannels(radio_, "\tTONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-");
-        radio_.Command("HEAL");
-    }
-    [[nodiscard]] ql::CommandQuery Query() {
-        return [this](std::string_view command) { return radio_.Command(command); };
-    }
-    ql::C7400RadioData& operator*() { return radio_; }
-
-  private:
-    ql::CMemorySettingsStore settings_;
-    ql::C7400RadioData radio_{settings_};
-};
+using ql::bench::FullRadio;
 
 void BM_ExportBothBands(benchmark::State& state) {
     FullRadio radio;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FullRadio.h"
 #include "model/C7400RadioData.h"
 #include "model/CRigCheckpoint.h"
 #include "model/ChannelPath.h"
@@ -16,23 +17,9 @@
 
 namespace {
 
+using ql::bench::FullRadio;
+
 namespace fs = std::filesystem;
-
-// A radio data object on USA-A with all 198 memory channels in use and named.
-class FullRadio {
-  public:
-    FullRadio() {
-        radio_.Reset();
-        ql::test::FillAllMemoryChannels(radio_, "\tTONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-");
-        radio_.Command("HEAL");
-    }
-    ql::C7400RadioData& operator*() { return radio_; }
-    ql::C7400RadioData* operator->() { return &radio_; }
-
-  private:
-    ql::CMemorySettingsStore settings_;
-    ql::C7400RadioData radio_{settings_};
-};
 
 class TempFolder {
   public:

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "FullRadio.h"
 #include "app/CEditHistory.h"
 #include "model/C7400RadioData.h"
 #include "support/CMemorySettingsStore.h"
@@ -28,16 +29,7 @@
 
 namespace {
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "ql7400-bench";
-    static char* argv[] = {name, nullptr};
-    static const std::unique_ptr<QApplication> application = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *application;
-}
+using ql::bench::Application;
 
 // The document's part that the list uses, with the document's undo history.
 class HistoryDoc final : public ql::ui::CRadioCommands {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "FullRadio.h"
 #include "model/C7400RadioData.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/DirectDoc.h"
@@ -20,17 +21,9 @@
 
 namespace {
 
+using ql::bench::Application;
+
 // The one application object of the run, made when a benchmark first needs widgets.
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "ql7400-bench";
-    static char* argv[] = {name, nullptr};
-    static const std::unique_ptr<QApplication> application = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *application;
-}
 
 // The channel list of the main window's default size over a full data set.
 class ShownList {
