@@ -1,8 +1,8 @@
 #pragma once
 
 // What the benchmarks measure against: a radio data object on USA-A with all 198 memory
-// channels in use and named, and the one application object of a run for those that need
-// widgets.
+// channels in use and named, the one application object of a run for those that need
+// widgets, and the channel list showing such a data set.
 
 #include <stdlib.h>
 
@@ -14,6 +14,8 @@
 #include "model/C7400RadioData.h"
 #include "support/CMemorySettingsStore.h"
 #include "support/FullDataSet.h"
+#include "ui/CQL7400View.h"
+#include "ui/CQtUserPrompts.h"
 
 namespace ql::bench {
 
@@ -47,5 +49,31 @@ inline QApplication& Application() {
     }();
     return *application;
 }
+
+// The channel list of the main window's default size over a full data set, talking to it
+// through Doc (the document's part the list uses), made from the data object.
+template <typename Doc>
+class ShownList {
+  public:
+    ShownList() : doc_(*radio_) {
+        Application();
+        view_ = std::make_unique<ui::CQL7400View>(doc_, settings_, prompts_, nullptr);
+        view_->resize(620, 300);
+        view_->show();
+        view_->setFocus();
+        QApplication::processEvents();
+    }
+
+    ui::CQL7400View& operator*() { return *view_; }
+    ui::CQL7400View* operator->() { return view_.get(); }
+    Doc& Document() { return doc_; }
+
+  private:
+    FullRadio radio_;
+    Doc doc_;
+    CMemorySettingsStore settings_;
+    ui::CQtUserPrompts prompts_;
+    std::unique_ptr<ui::CQL7400View> view_;
+};
 
 }  // namespace ql::bench

@@ -29,8 +29,6 @@
 
 namespace {
 
-using ql::bench::Application;
-
 // The document's part that the list uses, with the document's undo history.
 class HistoryDoc final : public ql::ui::CRadioCommands {
   public:
@@ -55,42 +53,27 @@ class HistoryDoc final : public ql::ui::CRadioCommands {
     ql::CEditHistory history_;
 };
 
-// A full data set shown in the list of the main window's default size.
+// The list over a full data set, with the document's undo history.
 class ShownHistory {
   public:
-    ShownHistory() : doc_(radio_) {
-        Application();
-        radio_.Reset();
-        ql::test::FillAllMemoryChannels(radio_, "\tTONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-");
-        radio_.Command("HEAL");
-        view_ = std::make_unique<ql::ui::CQL7400View>(doc_, settings_, prompts_, nullptr);
-        view_->resize(620, 300);
-        view_->show();
-        QApplication::processEvents();
-    }
-
     // One user action of the given step's kind.
     void Act(std::unique_ptr<ql::ui::CDataSetStep> step, const std::vector<std::string>& commands) {
-        const ql::ui::CUserAction action(doc_, std::move(step));
-        (void)doc_.Apply(commands);
+        const ql::ui::CUserAction action(list_.Document(), std::move(step));
+        (void)list_.Document().Apply(commands);
     }
     // Back and forth through the last step, each time with the list rebuilt and repainted.
     void UndoRedo() {
-        doc_.History().Undo();
-        view_->Refresh();
+        History().Undo();
+        list_->Refresh();
         QApplication::processEvents();
-        doc_.History().Redo();
-        view_->Refresh();
+        History().Redo();
+        list_->Refresh();
         QApplication::processEvents();
     }
-    ql::CEditHistory& History() { return doc_.History(); }
+    ql::CEditHistory& History() { return list_.Document().History(); }
 
   private:
-    ql::CMemorySettingsStore settings_;
-    ql::C7400RadioData radio_{settings_};
-    HistoryDoc doc_;
-    ql::ui::CQtUserPrompts prompts_;
-    std::unique_ptr<ql::ui::CQL7400View> view_;
+    ql::bench::ShownList<HistoryDoc> list_;
 };
 
 // 144.000 to 147.950 MHz in 50 kHz steps, on every channel raster: a channel never gets the

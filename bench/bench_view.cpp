@@ -21,35 +21,7 @@
 
 namespace {
 
-using ql::bench::Application;
-
-// The one application object of the run, made when a benchmark first needs widgets.
-
-// The channel list of the main window's default size over a full data set.
-class ShownList {
-  public:
-    ShownList() : doc_(radio_) {
-        Application();
-        radio_.Reset();
-        ql::test::FillAllMemoryChannels(radio_, "\tTONE_SELECTION=TONE\tDUPLEX_SELECTION=Dup-");
-        radio_.Command("HEAL");
-        view_ = std::make_unique<ql::ui::CQL7400View>(doc_, settings_, prompts_, nullptr);
-        view_->resize(620, 300);
-        view_->show();
-        view_->setFocus();
-        QApplication::processEvents();
-    }
-
-    ql::ui::CQL7400View& operator*() { return *view_; }
-    ql::ui::CQL7400View* operator->() { return view_.get(); }
-
-  private:
-    ql::CMemorySettingsStore settings_;
-    ql::C7400RadioData radio_{settings_};
-    ql::test::DirectDoc doc_;
-    ql::ui::CQtUserPrompts prompts_;
-    std::unique_ptr<ql::ui::CQL7400View> view_;
-};
+using ShownList = ql::bench::ShownList<ql::test::DirectDoc>;
 
 void BM_ListRefreshWholeBand(benchmark::State& state) {
     ShownList list;

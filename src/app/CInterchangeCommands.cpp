@@ -25,14 +25,6 @@
 
 namespace ql {
 
-namespace {
-
-BandChoice ChoiceOf(Band band) {
-    return band == Band::kVhf ? BandChoice::kVhf : BandChoice::kUhf;
-}
-
-}  // namespace
-
 CInterchangeCommands::CInterchangeCommands(CQL7400Doc& doc, ui::CQL7400View& view,
                                            CSettingsStore& settings)
     : doc_(doc), view_(view), settings_(settings) {}
@@ -82,7 +74,7 @@ bool CInterchangeCommands::ImportCsv() {
     const std::optional<std::string> text = ReadChannelFile(path->toStdString(), error);
     const Band band = view_.ShownBand();
     ChannelImportOptions options;
-    options.bands = ChoiceOf(band);
+    options.bands = OnlyBand(band);
     const ChannelImportPlan atNumbers =
         text ? PlanChannelImport(*text, Query(), options) : ChannelImportPlan{error, {}, {}, {}};
     if (!atNumbers.Ok()) {
@@ -118,7 +110,7 @@ bool CInterchangeCommands::ExportCsv() {
             break;
         }
         case ui::CExportCsvDlg::Choice::kBand:
-            text = ExportBands(Query(), ChoiceOf(band), TextFormat::kCsv);
+            text = ExportBands(Query(), OnlyBand(band), TextFormat::kCsv);
             break;
         case ui::CExportCsvDlg::Choice::kBoth:
             text = ExportBands(Query(), BandChoice::kBoth, TextFormat::kCsv);
@@ -146,7 +138,7 @@ bool CInterchangeCommands::PasteText() {
     // Rows go into memory channels only: from a scan edge or the call channel, from channel 1.
     const unsigned first = view_.CurrentChannel();
     ChannelImportOptions options;
-    options.bands = ChoiceOf(band);
+    options.bands = OnlyBand(band);
     options.firstChannel = first <= ui::kLastMemoryChannel ? first : 1;
     options.headerOptional = true;
     const QString clipboard = QApplication::clipboard()->text();

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "app/CCrossThreadCloneUi.h"
 #include "app/DialogFolder.h"
@@ -320,20 +321,27 @@ void CQL7400Doc::OnCloneRead() {
     if (readLoaded_) BackUpRead();
 }
 
+namespace {
+// $XDG_DATA_HOME and $HOME, which place the backups of reads.
+std::pair<std::string, std::string> DataHomes() {
+    return {qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+            qEnvironmentVariable("HOME").toStdString()};
+}
+}  // namespace
+
 void CQL7400Doc::BackUpRead() {
     // What was read stays whatever the backup's fate: a failure is only told.
-    const ReadBackupResult backup = ql::BackUpRead(
-        radio_, qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
-        qEnvironmentVariable("HOME").toStdString(), std::chrono::system_clock::now());
+    const auto [dataHome, home] = DataHomes();
+    const ReadBackupResult backup =
+        ql::BackUpRead(radio_, dataHome, home, std::chrono::system_clock::now());
     if (!backup.ok)
         Q_EMIT StatusText(ui::Text(ui::sid::kBackupFailed).arg(ToQString(backup.message)));
 }
 
 bool CQL7400Doc::OnOpenBackup() {
     if (!SaveModified()) return false;
-    const std::optional<std::filesystem::path> folder =
-        BackupFolder(qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
-                     qEnvironmentVariable("HOME").toStdString());
+    const auto [dataHome, home] = DataHomes();
+    const std::optional<std::filesystem::path> folder = BackupFolder(dataHome, home);
     QString start = DialogFolder(settings_, path_);
     if (folder) {
         std::error_code ignored;

@@ -30,6 +30,11 @@ enum class TextFormat { kCsv, kTsv };
     return format == TextFormat::kTsv ? "\n" : "\r\n";
 }
 
+// The choice of band alone.
+[[nodiscard]] constexpr BandChoice OnlyBand(Band band) {
+    return band == Band::kVhf ? BandChoice::kVhf : BandChoice::kUhf;
+}
+
 [[nodiscard]] constexpr bool Covers(BandChoice bands, Band band) {
     return bands == BandChoice::kBoth || (bands == BandChoice::kVhf) == (band == Band::kVhf);
 }
