@@ -6,6 +6,7 @@
 #include "clone/BlockCodec.h"
 #include "clone/CCloneLink.h"
 #include "clone/CloneStrings.h"
+#include "clone/ScriptedLinkTest.h"
 #include "clone/TestLines.h"
 #include "support/TestSupport.h"
 
@@ -14,24 +15,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class CloneTiming : public ::testing::Test {
+class CloneTiming : public ScriptedLinkTest {
   protected:
-    CloneTiming() {
-        auto made = std::make_unique<MemoryLine>(clock, peer);
-        line = made.get();  // the link owns it
-        link.emplace(std::move(made), clock, tones);
-        link->SetModel(0x2047);
-        link->SetRevision(1);
-        link->SetExpectedBlocks(112);
-        link->SetFile(dir.File("clone.icf"));
-    }
-
-    FakeClock clock;
-    ScriptedPeer peer;
-    RecordingTones tones;
-    TempDir dir;
-    MemoryLine* line = nullptr;
-    std::optional<CCloneLink> link;
+    CloneTiming() { link->SetExpectedBlocks(112); }
 };
 
 TEST_F(CloneTiming, SilenceEndsTheExchangeBetweenTwoAndThreeSecondsAfterTheRequest) {

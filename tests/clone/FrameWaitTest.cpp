@@ -11,6 +11,7 @@
 #include "clone/BlockCodec.h"
 #include "clone/CCloneLink.h"
 #include "clone/CComPort.h"
+#include "clone/ScriptedLinkTest.h"
 #include "clone/TestLines.h"
 #include "support/TestSupport.h"
 
@@ -24,25 +25,7 @@ const Bytes kEnd = TransceiverFrame(0xE5, "Orva Inc.");
 constexpr std::string_view kBlockFile =
     "20470001\r\n#\r\n01201000112233445566778899AABBCCDDEEFF\r\n";
 
-class FrameWait : public ::testing::Test {
-  protected:
-    FrameWait() {
-        auto made = std::make_unique<MemoryLine>(clock, peer);
-        line = made.get();  // the link owns it
-        link.emplace(std::move(made), clock, tones);
-        link->SetModel(0x2047);
-        link->SetRevision(1);
-        link->SetFile(dir.File("clone.icf"));
-    }
-    [[nodiscard]] std::string CloneFile() const { return ReadFileBytes(dir.File("clone.icf")); }
-
-    FakeClock clock;
-    ScriptedPeer peer;
-    RecordingTones tones;
-    TempDir dir;
-    MemoryLine* line = nullptr;
-    std::optional<CCloneLink> link;
-};
+using FrameWait = ScriptedLinkTest;
 
 TEST_F(FrameWait, AFrameIsHeardWhereverItsBytesAreSplit) {
     // The request's echo is in by 400 ms; the block comes in two parts far apart, the
