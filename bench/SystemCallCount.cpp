@@ -20,6 +20,11 @@ extern "C" {
 ssize_t __real_read(int fd, void* buffer, size_t count);
 ssize_t __real_write(int fd, const void* buffer, size_t count);
 int __real_poll(pollfd* fds, nfds_t count, int timeout);
+int __real_ppoll(pollfd* fds, nfds_t count, const timespec* timeout, const sigset_t* mask);
+int __real_tcgetattr(int fd, termios* settings);
+int __real_tcflush(int fd, int queue);
+int __real_tcdrain(int fd);
+int __real_flock(int fd, int operation);
 int __real_ioctl(int fd, unsigned long request, ...);
 int __real_tcsetattr(int fd, int when, const termios* settings);
 int __real_nanosleep(const timespec* duration, timespec* rest);
@@ -38,6 +43,31 @@ ssize_t __wrap_write(int fd, const void* buffer, size_t count) {
 int __wrap_poll(pollfd* fds, nfds_t count, int timeout) {
     gOthers.fetch_add(1, std::memory_order_relaxed);
     return __real_poll(fds, count, timeout);
+}
+
+int __wrap_ppoll(pollfd* fds, nfds_t count, const timespec* timeout, const sigset_t* mask) {
+    gOthers.fetch_add(1, std::memory_order_relaxed);
+    return __real_ppoll(fds, count, timeout, mask);
+}
+
+int __wrap_tcgetattr(int fd, termios* settings) {
+    gOthers.fetch_add(1, std::memory_order_relaxed);
+    return __real_tcgetattr(fd, settings);
+}
+
+int __wrap_tcflush(int fd, int queue) {
+    gOthers.fetch_add(1, std::memory_order_relaxed);
+    return __real_tcflush(fd, queue);
+}
+
+int __wrap_tcdrain(int fd) {
+    gOthers.fetch_add(1, std::memory_order_relaxed);
+    return __real_tcdrain(fd);
+}
+
+int __wrap_flock(int fd, int operation) {
+    gOthers.fetch_add(1, std::memory_order_relaxed);
+    return __real_flock(fd, operation);
 }
 
 // Every ioctl of the clone layer passes one pointer (or nothing that is read).

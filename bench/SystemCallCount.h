@@ -14,7 +14,7 @@ namespace ql::bench {
 struct SystemCalls {
     std::uint64_t reads = 0;
     std::uint64_t writes = 0;
-    // poll, ioctl (FIONREAD, line settings), tcsetattr and the sleeps.
+    // poll and ppoll, ioctl, the line settings and flushes, the lock and the sleeps.
     std::uint64_t others = 0;
     // Voluntary context switches: every wait that actually slept.
     std::uint64_t wakeUps = 0;

@@ -9,6 +9,7 @@
 #include "base/LineReader.h"
 #include "clone/CClock.h"
 #include "clone/CCloneUi.h"
+#include "clone/CPreciseWakeups.h"
 #include "clone/CTonePlayer.h"
 #include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
@@ -21,6 +22,11 @@ using std::chrono::milliseconds;
 
 // The longest a rest waits beyond the line time of its bytes for their late arrival.
 constexpr microseconds kMostLateness{1000};
+// How the margin moves after a rest that woke before all its bytes had come, and after one
+// that found them all. In balance kSoonerStep / (kLaterStep + kSoonerStep) of the rests, one
+// in four, wake early.
+constexpr microseconds kLaterStep{24};
+constexpr microseconds kSoonerStep{8};
 // How far the line time may differ from what the clock saw before a pace counts as known.
 constexpr int kPaceSlackBytes = 4;
 
@@ -179,6 +185,7 @@ CloneResult CCloneLink::Run(CloneMode mode) {
         if (shown_ != nullptr) std::exchange(shown_, nullptr)->EndProgress();
         return CloneResult::kPortUnavailable;
     }
+    const CPreciseWakeups precise;
     Pause(kAroundRequest);
     session_.SendRequest();
     Pause(kAroundRequest);
@@ -262,11 +269,13 @@ std::size_t CCloneLink::Fetch(std::span<std::uint8_t> bytes, std::int64_t timeOu
         if (pace_ == Pace::kUnknown) LearnPace(count, after);
     }
     if (rest) {
-        // Too early a wake means the bytes come later than their line time: rest a little
-        // longer next time. An early enough one lets the margin shrink again.
-        const microseconds step = LineTime(1) / 8;
-        lateness_ = count < need ? std::min(lateness_ + 2 * step, kMostLateness)
-                                 : std::max(lateness_ - step / 4, microseconds::zero());
+        // The margin follows the bytes' lateness so that about one rest in four wakes before
+        // the last of its bytes and then waits on the line for it. A margin that never woke
+        // early would delay every frame by the worst lateness seen, and a write sends its next
+        // frame only once the echo of the last one is in; more early wakes would cost more
+        // calls. Small steps keep one slow byte from moving the margin far.
+        lateness_ = count < need ? std::min(lateness_ + kLaterStep, kMostLateness)
+                                 : std::max(lateness_ - kSoonerStep, microseconds::zero());
     }
     // The next byte is at most one byte time away while bytes flow; after a rest that found
     // nothing the line is quiet, and the next wait looks at the line.

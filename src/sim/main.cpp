@@ -9,11 +9,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/RetryOnEintr.h"
 #include "base/SystemError.h"
+#include "clone/CPreciseWakeups.h"
 #include "datafile/IcfFile.h"
 #include "model/FactoryImage.h"
 #include "sim/CPacedOutput.h"
@@ -67,6 +69,9 @@ int PollTimeout(const CPacedOutput& output, timespec& timeout) {
 }
 
 int Serve(const SimOptions& options, CSimTransceiver& transceiver, CSimPty& pty, int signals) {
+    // A paced byte leaves when it is due, not when the kernel's timer slack lets it.
+    std::optional<CPreciseWakeups> precise;
+    if (options.pace) precise.emplace();
     CPacedOutput output(options.pace);
     std::array<std::uint8_t, 4096> buffer{};
     std::vector<std::uint8_t> answer;

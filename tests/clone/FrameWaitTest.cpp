@@ -3,6 +3,8 @@
 // noise between frames, times out on a line that stops in the middle of a frame, and stops
 // at once for a cancel that comes while it waits.
 
+#include <sys/prctl.h>
+
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -88,6 +90,21 @@ TEST_F(FrameWait, APacedLineWakesTheLinkAboutOncePerFrame) {
     ASSERT_EQ(link->WriteToTransceiver(), CloneResult::kCompleted);
     EXPECT_LE(line->waits, static_cast<int>(2 * kBlocks));
     EXPECT_EQ(peer.frames.size(), kBlocks + 2);
+}
+
+// The kernel may end an ordinary thread's sleep up to 50 microseconds late; on every frame of
+// a write that would add to the clone's time. The thread gets its own slack back afterwards.
+TEST_F(FrameWait, AnExchangeSleepsWithoutSlackAndGivesTheThreadItsSlackBack) {
+    const int before = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    constexpr unsigned long kOwnSlack = 70'000;
+    ASSERT_EQ(::prctl(PR_SET_TIMERSLACK, kOwnSlack, 0, 0, 0), 0);
+    peer.On(0xE2, Concat({kBlock, kEnd}));
+    const CloneResult result = link->ReadFromTransceiver();
+    const int after = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    (void)::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(before), 0, 0, 0);
+    EXPECT_EQ(result, CloneResult::kCompleted);
+    EXPECT_EQ(line->writerTimerSlack, 1000);
+    EXPECT_EQ(after, static_cast<int>(kOwnSlack));
 }
 
 // A progress display that the test cancels from another thread, as the window does.

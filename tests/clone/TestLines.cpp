@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -40,6 +41,7 @@ void MemoryLine::Deliver(const Bytes& bytes, std::chrono::microseconds at) {
 
 bool MemoryLine::Write(std::span<const std::uint8_t> bytes) {
     if (!open_) return false;
+    writerTimerSlack = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
     std::chrono::microseconds due = clock_.Precise() + replyDelay;
     for (const std::uint8_t byte : peer_.Hear(bytes)) {
         due += byteGap;

@@ -43,6 +43,8 @@ class MemoryLine final : public CSerialLine {
     int waits = 0;
     int reads = 0;
     int opens = 0;
+    // The timer slack of the writing thread at the last write, in nanoseconds.
+    int writerTimerSlack = 0;
     // The device of the last open.
     std::string openedDevice;
 
