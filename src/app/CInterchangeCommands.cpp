@@ -84,7 +84,7 @@ bool CInterchangeCommands::ImportCsv() {
     // The rows may also go from the selected memory channel on.
     const unsigned selected = view_.CurrentChannel();
     std::optional<ChannelImportPlan> atSelection;
-    if (selected <= ui::kLastMemoryChannel) {
+    if (selected <= kLastMemoryChannel) {
         options.firstChannel = selected;
         atSelection = PlanChannelImport(*text, Query(), options);
     }
@@ -139,7 +139,7 @@ bool CInterchangeCommands::PasteText() {
     const unsigned first = view_.CurrentChannel();
     ChannelImportOptions options;
     options.bands = OnlyBand(band);
-    options.firstChannel = first <= ui::kLastMemoryChannel ? first : 1;
+    options.firstChannel = first <= kLastMemoryChannel ? first : 1;
     options.headerOptional = true;
     const QString clipboard = QApplication::clipboard()->text();
     const ChannelImportPlan plan =

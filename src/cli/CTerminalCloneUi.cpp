@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/AsciiText.h"
 #include "cli/CInterruptWatch.h"
-#include "clone/CloneFile.h"
 #include "model/TextOps.h"
 
 namespace ql::cli {

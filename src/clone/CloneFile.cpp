@@ -24,12 +24,6 @@ bool ReadTrimmedLine(std::istream& in, std::string& line) {
 }
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlankAscii(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlankAscii(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::string NextBlockLine(std::istream& in) {
     std::string line;
     while (ReadTrimmedLine(in, line)) {

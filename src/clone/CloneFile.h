@@ -22,9 +22,6 @@ inline constexpr std::size_t kMaxCloneLine = 255;
 // header is); 0 when the file cannot be read.
 [[nodiscard]] unsigned CountCloneLines(const std::filesystem::path& path);
 
-// White space as the clone file knows it, whatever the locale.
-[[nodiscard]] std::string_view TrimBlanks(std::string_view text);
-
 // One line naming the temporary directory of the clone file (file's folder, or the system
 // temporary directory when no file could be made) and the cause, for a clone file that
 // could not be made or written whole. An error of 0 asks the directory itself for a cause.

@@ -1,8 +1,8 @@
 #include "document/CInitialSetup.h"
 
+#include "base/AsciiText.h"
 #include "clone/CCloneLink.h"
 #include "clone/CCloneUi.h"
-#include "clone/CloneFile.h"
 #include "clone/CloneStrings.h"
 #include "clone/LinkDiagnosis.h"
 #include "clone/PortDevices.h"

@@ -3,33 +3,17 @@
 #include <algorithm>
 #include <string>
 
+#include "base/AsciiText.h"
 #include "model/ChannelPath.h"
 #include "model/TextOps.h"
 
 namespace ql {
 
-namespace {
-constexpr unsigned kLastMemory = 99;
-constexpr unsigned kFirstEdge = 100;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view TrimmedText(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-}  // namespace
-
 std::optional<unsigned> ChannelNumberOf(std::string_view typed) {
-    std::string text(TrimmedText(typed));
-    std::transform(text.begin(), text.end(), text.begin(), ToUpperAscii);
-    if (text == "C" || text == "CALL") return kListChannels;
+    const std::string text = UpperAscii(TrimBlanks(typed));
+    if (text == "C" || text == "CALL") return kCallChannel;
 
-    if (!text.empty() && std::all_of(text.begin(), text.end(), IsDigit)) {
+    if (!text.empty() && std::all_of(text.begin(), text.end(), IsDigitAscii)) {
         // At most two significant digits: "0099" is 99, a long run of digits is no channel.
         const std::size_t first = text.find_first_not_of('0');
         if (first == std::string::npos || text.size() - first > 2) return std::nullopt;
@@ -37,15 +21,16 @@ std::optional<unsigned> ChannelNumberOf(std::string_view typed) {
         for (const char digit : std::string_view(text).substr(first)) {
             number = number * 10 + static_cast<unsigned>(digit - '0');
         }
-        return number >= 1 && number <= kLastMemory ? std::optional<unsigned>(number)
-                                                    : std::nullopt;
+        return number >= 1 && number <= kLastMemoryChannel ? std::optional<unsigned>(number)
+                                                           : std::nullopt;
     }
 
     std::string_view edge = text;
     if (edge.size() == 3 && edge.front() == 'P') edge.remove_prefix(1);
     if (edge.size() == 2 && edge[0] >= '1' && edge[0] <= '3' &&
         (edge[1] == 'A' || edge[1] == 'B')) {
-        return kFirstEdge + 2 * static_cast<unsigned>(edge[0] - '1') + (edge[1] == 'B' ? 1U : 0U);
+        return kFirstEdgeChannel + 2 * static_cast<unsigned>(edge[0] - '1') +
+               (edge[1] == 'B' ? 1U : 0U);
     }
     return std::nullopt;
 }

@@ -11,14 +11,14 @@ constexpr std::array<std::string_view, 6> kEdges = {"1A", "1B", "2A", "2B", "3A"
 
 std::string ChannelPath(Band band, unsigned channel) {
     const bool uhf = band == Band::kUhf;
-    if (channel >= 1 && channel < 100) {
+    if (channel >= 1 && channel <= kLastMemoryChannel) {
         return (uhf ? "CH.MCH_430." : "CH.MCH_144.") + std::to_string(channel) + ".";
     }
-    if (channel >= 100 && channel <= 105) {
+    if (channel >= kFirstEdgeChannel && channel <= kLastEdgeChannel) {
         return std::string(uhf ? "CH.PCH_430." : "CH.PCH_144.") +
-               std::string(kEdges.at(channel - 100)) + ".";
+               std::string(kEdges.at(channel - kFirstEdgeChannel)) + ".";
     }
-    if (channel == kListChannels) return uhf ? "CH.CALL_430." : "CH.CALL_144.";
+    if (channel == kCallChannel) return uhf ? "CH.CALL_430." : "CH.CALL_144.";
     return {};
 }
 

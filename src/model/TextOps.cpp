@@ -6,6 +6,12 @@
 
 namespace ql {
 
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = ToUpperAscii(c);
+    return upper;
+}
+
 std::string_view Field(std::string_view text, char separator, int n) {
     std::size_t start = 0;
     for (int i = 0; i < n; ++i) {

@@ -17,6 +17,8 @@ namespace ql {
 [[nodiscard]] constexpr char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
+// text with its letters a-z made capitals.
+[[nodiscard]] std::string UpperAscii(std::string_view text);
 // The characters a free text of the data set may hold (the clone comment): 0x20 to 0x7F.
 [[nodiscard]] constexpr bool IsTextCharacter(char c) {
     const auto u = static_cast<unsigned char>(c);

@@ -6,15 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "model/ChannelPath.h"
+
 namespace ql::ui {
 
 // The channel numbers of one band as the list shows them: 1-99 memory channels, 100-105 the
-// program-scan edges 1A, 1B, 2A, 2B, 3A, 3B, 106 the call channel.
-inline constexpr unsigned kChannelCount = 106;
-inline constexpr unsigned kLastMemoryChannel = 99;
-inline constexpr unsigned kFirstEdgeChannel = 100;
-inline constexpr unsigned kLastEdgeChannel = 105;
-inline constexpr unsigned kCallChannel = 106;
+// program-scan edges 1A, 1B, 2A, 2B, 3A, 3B, 106 the call channel (see ChannelPath.h).
+inline constexpr unsigned kChannelCount = kListChannels;
 
 [[nodiscard]] constexpr bool IsEdgeChannel(unsigned channel) {
     return channel >= kFirstEdgeChannel && channel <= kLastEdgeChannel;

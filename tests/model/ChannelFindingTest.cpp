@@ -33,7 +33,10 @@ TEST(ChannelSearch, FrequenciesAreReadAsNumbersAndNamesInAnyCase) {
     EXPECT_EQ(CChannelSearch("145.0125").Hertz(), 145012500U);
     EXPECT_EQ(CChannelSearch("438").Hertz(), 438000000U);
     EXPECT_EQ(CChannelSearch(".5").Hertz(), 500000U);
-    for (const char* name : {"145.5.1", "145.0000001", "12345", "0", "ABC", "145.5 MHz", "."}) {
+    // 5000 MHz does not fit 32 bits of hertz: it must not find 705.032704 MHz.
+    EXPECT_EQ(CChannelSearch("4294.967295").Hertz(), 4294967295U);
+    for (const char* name :
+         {"145.5.1", "145.0000001", "12345", "5000", "4294.967296", "0", "ABC", "145.5 MHz", "."}) {
         EXPECT_EQ(CChannelSearch(name).Hertz(), std::nullopt) << name;
     }
 
