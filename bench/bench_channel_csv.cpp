@@ -8,9 +8,6 @@
 #include "FullRadio.h"
 #include "document/ChannelExport.h"
 #include "document/ChannelImport.h"
-#include "model/C7400RadioData.h"
-#include "support/CMemorySettingsStore.h"
-#include "support/FullDataSet.h"
 
 namespace {
 

@@ -9,11 +9,8 @@
 #include <string>
 
 #include "FullRadio.h"
-#include "model/C7400RadioData.h"
 #include "model/CRigCheckpoint.h"
 #include "model/ChannelPath.h"
-#include "support/CMemorySettingsStore.h"
-#include "support/FullDataSet.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <memory>
@@ -15,12 +14,8 @@
 #include "FullRadio.h"
 #include "app/CEditHistory.h"
 #include "model/C7400RadioData.h"
-#include "support/CMemorySettingsStore.h"
-#include "support/FullDataSet.h"
 #include "ui/CBulkEditStep.h"
 #include "ui/CEditMemoryStep.h"
-#include "ui/CQL7400View.h"
-#include "ui/CQtUserPrompts.h"
 #include "ui/CRadioCommands.h"
 #include "ui/CRowCommandStep.h"
 #include "ui/CSettingSheetStep.h"

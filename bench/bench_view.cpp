@@ -4,19 +4,12 @@
 // the view has painted what the change made it repaint.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <QApplication>
-#include <memory>
 
 #include "FullRadio.h"
-#include "model/C7400RadioData.h"
-#include "support/CMemorySettingsStore.h"
 #include "support/DirectDoc.h"
-#include "support/FullDataSet.h"
 #include "ui/CChannelListModel.h"
-#include "ui/CQL7400View.h"
-#include "ui/CQtUserPrompts.h"
 #include "ui/StringTable.h"
 
 namespace {

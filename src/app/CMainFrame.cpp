@@ -28,11 +28,8 @@ namespace {
 
 // The desktop's own keys of a standard action ("std:Undo"); none for an unknown name.
 QList<QKeySequence> StandardKeys(const QString& name) {
-    static constexpr std::array<std::pair<std::string_view, QKeySequence::StandardKey>, 4>
-        kStandard = {{{"Undo", QKeySequence::Undo},
-                      {"Redo", QKeySequence::Redo},
-                      {"Find", QKeySequence::Find},
-                      {"FindNext", QKeySequence::FindNext}}};
+    static constexpr std::array<std::pair<std::string_view, QKeySequence::StandardKey>, 2>
+        kStandard = {{{"Undo", QKeySequence::Undo}, {"Redo", QKeySequence::Redo}}};
     for (const auto& [text, key] : kStandard) {
         if (name == ToQString(text)) return QKeySequence::keyBindings(key);
     }
@@ -188,6 +185,8 @@ void CMainFrame::SetView(ui::CQL7400View* view) {
         view_->SetContextMenu(contextMenu_);
         interchange_ = std::make_unique<CInterchangeCommands>(doc_, *view_, settings_);
         connect(view_, &ui::CQL7400View::CommandStateChanged, this, &CMainFrame::UpdateCommandUi);
+    } else {
+        interchange_.reset();
     }
     UpdateCommandUi();
 }

@@ -73,6 +73,7 @@ std::vector<std::string> CQL7400Doc::Apply(std::span<const std::string> commands
     std::vector<std::string> answers;
     answers.reserve(commands.size());
     for (const std::string& command : commands) answers.push_back(radio_.Command(command));
+    own.reset();  // the step is in the history before the window asks what Undo can do
     Q_EMIT DataChanged();
     Q_EMIT TitleChanged();
     return answers;
@@ -321,27 +322,18 @@ void CQL7400Doc::OnCloneRead() {
     if (readLoaded_) BackUpRead();
 }
 
-namespace {
-// $XDG_DATA_HOME and $HOME, which place the backups of reads.
-std::pair<std::string, std::string> DataHomes() {
-    return {qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
-            qEnvironmentVariable("HOME").toStdString()};
-}
-}  // namespace
-
 void CQL7400Doc::BackUpRead() {
     // What was read stays whatever the backup's fate: a failure is only told.
-    const auto [dataHome, home] = DataHomes();
     const ReadBackupResult backup =
-        ql::BackUpRead(radio_, dataHome, home, std::chrono::system_clock::now());
+        ql::BackUpRead(radio_, DataHomesOfEnvironment(), std::chrono::system_clock::now());
     if (!backup.ok)
         Q_EMIT StatusText(ui::Text(ui::sid::kBackupFailed).arg(ToQString(backup.message)));
 }
 
 bool CQL7400Doc::OnOpenBackup() {
     if (!SaveModified()) return false;
-    const auto [dataHome, home] = DataHomes();
-    const std::optional<std::filesystem::path> folder = BackupFolder(dataHome, home);
+    const DataHomes homes = DataHomesOfEnvironment();
+    const std::optional<std::filesystem::path> folder = BackupFolder(homes.xdgDataHome, homes.home);
     QString start = DialogFolder(settings_, path_);
     if (folder) {
         std::error_code ignored;

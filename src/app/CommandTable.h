@@ -23,7 +23,7 @@ struct CommandEntry {
     CommandRoute route = CommandRoute::kNone;
     std::string_view icon;  // toolbar icon resource name; empty: not on the toolbar
     // Accelerators, separated by ";": portable key texts, or "std:" and the name of a standard
-    // key (Undo, Redo, Find, FindNext) for the desktop's own keys of that action.
+    // key (Undo, Redo) for the desktop's own keys of that action.
     std::string_view shortcuts;
     bool checkable = false;
 };

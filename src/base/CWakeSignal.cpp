@@ -9,22 +9,9 @@
 
 namespace ql {
 
-namespace {
-bool MakeQuick(int fd) {
-    const int status = fcntl(fd, F_GETFL);
-    return status >= 0 && fcntl(fd, F_SETFL, status | O_NONBLOCK) == 0 &&
-           fcntl(fd, F_SETFD, FD_CLOEXEC) == 0;
-}
-}  // namespace
-
 CWakeSignal::CWakeSignal() {
     std::array<int, 2> ends{-1, -1};
-    if (pipe(ends.data()) != 0) return;
-    if (!MakeQuick(ends[0]) || !MakeQuick(ends[1])) {
-        ::close(ends[0]);
-        ::close(ends[1]);
-        return;
-    }
+    if (::pipe2(ends.data(), O_NONBLOCK | O_CLOEXEC) != 0) return;
     read_ = ends[0];
     write_ = ends[1];
 }

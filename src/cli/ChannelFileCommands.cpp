@@ -144,12 +144,11 @@ int RunImport(const std::vector<std::string>& args, CSettingsStore& settings, st
     out << "\n";
     if (options->dryRun) return plan.refused.empty() ? 0 : kFileStatus;
     for (const std::string& command : plan.commands) radio.Command(command);
-    if (options->save) {
-        const DataFileResult saved = SaveDataFile(radio, *options->save);
-        if (!saved.ok) {
-            err << "ql7400-cli: cannot save " << saved.message << "\n";
-            return kFileStatus;
-        }
+    // Without --dry-run the options hold a file to save to.
+    const DataFileResult saved = SaveDataFile(radio, *options->save);
+    if (!saved.ok) {
+        err << "ql7400-cli: cannot save " << saved.message << "\n";
+        return kFileStatus;
     }
     return plan.refused.empty() ? 0 : kFileStatus;
 }

@@ -68,17 +68,6 @@ std::optional<CloneArgs> ParseArgs(const std::vector<std::string>& args, std::st
     return parsed;
 }
 
-// The environment's values that place the backup folder.
-struct BackupPlace {
-    std::string xdgDataHome;
-    std::string home;
-};
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
 void PrintOutcome(CloneResult result, std::string_view what, const CTerminalCloneUi& ui,
                   const CCloneLink& link, bool terminal) {
     if (result == CloneResult::kCompleted) {
@@ -133,9 +122,8 @@ void KeepPortNumber(CSettingsStore& settings, unsigned number) {
     }
 }
 
-int RunCloneOperation(const CloneArgs& args, const BackupPlace& backupPlace,
-                      CSettingsStore& settings, CCloneStation& station, CTerminalCloneUi& ui,
-                      bool terminal) {
+int RunCloneOperation(const CloneArgs& args, CSettingsStore& settings, CCloneStation& station,
+                      CTerminalCloneUi& ui, bool terminal) {
     CCloneLink& link = station.Link();
     std::string error;
     const std::optional<PortChoice> port = ChoosePort(settings, args.port, error);
@@ -165,8 +153,7 @@ int RunCloneOperation(const CloneArgs& args, const BackupPlace& backupPlace,
             // Made before the data file, which may fail; a failed backup fails no read.
             if (args.backup) {
                 const ReadBackupResult backup =
-                    BackUpRead(radio, backupPlace.xdgDataHome, backupPlace.home,
-                               std::chrono::system_clock::now());
+                    BackUpRead(radio, DataHomesOfEnvironment(), std::chrono::system_clock::now());
                 if (!backup.ok)
                     std::cerr << "ql7400-cli: no backup was made: " << backup.message << '\n';
             }
@@ -209,8 +196,7 @@ int RunCloneCommand(const std::vector<std::string>& args, CInterruptWatch* inter
     CTerminalCloneUi ui(std::cerr, terminal, interrupts);
     if (parsed->command == "setup")
         return RunSetup(*parsed, settings, station.Link(), ui, terminal);
-    const BackupPlace backupPlace{Environment("XDG_DATA_HOME"), Environment("HOME")};
-    return RunCloneOperation(*parsed, backupPlace, settings, station, ui, terminal);
+    return RunCloneOperation(*parsed, settings, station, ui, terminal);
 }
 
 }  // namespace ql::cli

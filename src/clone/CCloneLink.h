@@ -95,9 +95,9 @@ class CCloneLink {
     std::size_t Fetch(std::span<std::uint8_t> bytes, std::int64_t timeOutStarted);
     // Learns the pace of the line from count bytes that arrived by now.
     void LearnPace(std::size_t count, std::chrono::microseconds now);
-    // A pause of the protocol. With a progress display it sleeps in slices and lets the
-    // display process events between them, so a window keeps painting; without one (the
-    // identification) it simply sleeps.
+    // A pause of the protocol. With a progress display that has no cancel descriptor it
+    // sleeps in slices and lets the display process events between them, so a window on the
+    // exchange's thread keeps painting; otherwise it simply sleeps.
     void Pause(std::chrono::milliseconds duration);
     // Shows the progress and asks for the cancel command.
     void ServeProgress();

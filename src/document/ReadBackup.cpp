@@ -1,6 +1,7 @@
 #include "document/ReadBackup.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <system_error>
 
 #include "base/FileWriting.h"
@@ -168,9 +169,17 @@ ReadBackupResult WriteReadBackup(CRadioData& radio, const fs::path& folder,
     return result;
 }
 
-ReadBackupResult BackUpRead(CRadioData& radio, std::string_view xdgDataHome, std::string_view home,
+DataHomes DataHomesOfEnvironment() {
+    const auto value = [](const char* name) {
+        const char* text = std::getenv(name);
+        return text != nullptr ? std::string(text) : std::string();
+    };
+    return {value("XDG_DATA_HOME"), value("HOME")};
+}
+
+ReadBackupResult BackUpRead(CRadioData& radio, const DataHomes& homes,
                             system_clock::time_point now) {
-    const std::optional<fs::path> folder = BackupFolder(xdgDataHome, home);
+    const std::optional<fs::path> folder = BackupFolder(homes.xdgDataHome, homes.home);
     if (!folder) {
         ReadBackupResult result;
         result.message = "no backup folder: neither XDG_DATA_HOME nor HOME names one";

@@ -58,11 +58,18 @@ std::vector<std::filesystem::path> PruneBackups(const std::filesystem::path& fol
                                                 std::chrono::system_clock::time_point now,
                                                 const BackupPolicy& policy = {});
 
+// The environment's values that place the backup folder ("" when unset).
+struct DataHomes {
+    std::string xdgDataHome;
+    std::string home;
+};
+// $XDG_DATA_HOME and $HOME of this process.
+[[nodiscard]] DataHomes DataHomesOfEnvironment();
+
 // What the window and the command-line tool call after a successful Clone in: the folder from
 // the environment's values, the backup written and the folder pruned. A failure is only
 // reported in the result; the read stands.
-[[nodiscard]] ReadBackupResult BackUpRead(CRadioData& radio, std::string_view xdgDataHome,
-                                          std::string_view home,
+[[nodiscard]] ReadBackupResult BackUpRead(CRadioData& radio, const DataHomes& homes,
                                           std::chrono::system_clock::time_point now);
 
 }  // namespace ql

@@ -6,6 +6,8 @@
 #include <optional>
 #include <span>
 
+#include "clone/CCloneLink.h"
+
 namespace ql::sim {
 
 // The bytes waiting to go onto the line. Paced, each byte takes the time that 9600 baud
@@ -15,7 +17,7 @@ namespace ql::sim {
 class CPacedOutput {
   public:
     using Clock = std::chrono::steady_clock;
-    static constexpr std::chrono::nanoseconds kByteTime{10'000'000'000LL / 9600};
+    static constexpr std::chrono::nanoseconds kByteTime = CCloneLink::kByteTime;
 
     explicit CPacedOutput(bool paced) : paced_(paced) {}
 

@@ -65,6 +65,8 @@ TEST_F(UndoTest, EveryKindOfActionIsOneStepUndoneAndRedoneToTheSameFile) {
     const auto step = [&](const QString& name) {
         files.push_back(FileText());
         names.push_back(name);
+        // The toolbar's Undo is ready at once, before any menu or selection updates it.
+        EXPECT_TRUE(frame.Action(cmd::kUndo)->isEnabled()) << name.toStdString();
         EXPECT_EQ(UndoText(), "&Undo " + name);
     };
 

@@ -68,7 +68,7 @@ TEST(ReadBackup, WritesTheDataSetBesideEarlierBackupsAndChangesNothing) {
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.message.find(dir.File("file").string()), std::string::npos) << failed.message;
     EXPECT_EQ(failed.message.find('\n'), std::string::npos);
-    EXPECT_EQ(BackUpRead(radio.Data(), "", "", kNoon).ok, false);
+    EXPECT_EQ(BackUpRead(radio.Data(), DataHomes{}, kNoon).ok, false);
 }
 
 TEST(ReadBackup, PruningKeepsTheNewestTwentyAndEveryYoungerThanAYear) {
