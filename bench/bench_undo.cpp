@@ -14,12 +14,9 @@
 #include "FullRadio.h"
 #include "app/CEditHistory.h"
 #include "model/C7400RadioData.h"
-#include "ui/CBulkEditStep.h"
-#include "ui/CEditMemoryStep.h"
 #include "ui/CRadioCommands.h"
-#include "ui/CRowCommandStep.h"
-#include "ui/CSettingSheetStep.h"
 #include "ui/CUserAction.h"
+#include "ui/StepNames.h"
 #include "ui/StringTable.h"
 
 namespace {
@@ -52,8 +49,8 @@ class HistoryDoc final : public ql::ui::CRadioCommands {
 class ShownHistory {
   public:
     // One user action of the given step's kind.
-    void Act(std::unique_ptr<ql::ui::CDataSetStep> step, const std::vector<std::string>& commands) {
-        const ql::ui::CUserAction action(list_.Document(), std::move(step));
+    void Act(const QString& stepName, const std::vector<std::string>& commands) {
+        const ql::ui::CUserAction action(list_.Document(), stepName);
         (void)list_.Document().Apply(commands);
     }
     // Back and forth through the last step, each time with the list rebuilt and repainted.
@@ -86,8 +83,7 @@ std::string Channel(int n) {
 // One channel's frequency: the smallest step.
 void BM_UndoRedoEditMemoryStep(benchmark::State& state) {
     ShownHistory list;
-    list.Act(std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, 12),
-             {Channel(12) + "FREQUENCY=146.5000"});
+    list.Act(ql::ui::EditMemoryStepName(ql::Band::kVhf, 12), {Channel(12) + "FREQUENCY=146.5000"});
     for (auto _ : state) list.UndoRedo();
     state.SetLabel("undo + redo, each with the list repainted");
 }
@@ -98,7 +94,7 @@ void BM_UndoRedoClearOfNinetyNineRows(benchmark::State& state) {
     ShownHistory list;
     std::vector<std::string> commands;
     for (int n = 1; n <= 99; ++n) commands.push_back(Channel(n) + "CLEAR");
-    list.Act(std::make_unique<ql::ui::CRowCommandStep>(ql::ui::cmd::kClear), commands);
+    list.Act(ql::ui::PlainMenuText(ql::ui::cmd::kClear), commands);
     for (auto _ : state) list.UndoRedo();
     state.SetLabel("undo + redo, each with the list repainted");
 }
@@ -124,13 +120,13 @@ void BM_HistoryOf200Steps(benchmark::State& state) {
                     commands.push_back(Channel(1 + (n + k) % 99) +
                                        "SKIP=" + (step % 40 == 0 ? "SKIP" : "PROGRAM_SKIP"));
                 }
-                list.Act(std::make_unique<ql::ui::CBulkEditStep>(10), commands);
+                list.Act(ql::ui::BulkEditStepName(10), commands);
             } else if (step % 10 == 5) {
                 list.Act(
-                    std::make_unique<ql::ui::CSettingSheetStep>(),
+                    ql::ui::PlainMenuText(ql::ui::cmd::kCommonSetting),
                     {std::string("COMMON.RF_POWER_VHF=") + (step % 20 == 5 ? "MID-L" : "HIGH")});
             } else {
-                list.Act(std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, n),
+                list.Act(ql::ui::EditMemoryStepName(ql::Band::kVhf, n),
                          {Channel(n) + "FREQUENCY=" + Frequency(step)});
             }
         }

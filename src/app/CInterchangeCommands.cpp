@@ -15,8 +15,6 @@
 #include "document/ChannelFile.h"
 #include "ui/CExportCsvDlg.h"
 #include "ui/CImportCsvDlg.h"
-#include "ui/CImportStep.h"
-#include "ui/CPasteTextStep.h"
 #include "ui/CQL7400View.h"
 #include "ui/CUserAction.h"
 #include "ui/CUserPrompts.h"
@@ -170,13 +168,8 @@ bool CInterchangeCommands::PasteText() {
 
 void CInterchangeCommands::ApplyPlan(const ChannelImportPlan& plan, bool paste) {
     {
-        std::unique_ptr<ui::CDataSetStep> step;
-        if (paste) {
-            step = std::make_unique<ui::CPasteTextStep>();
-        } else {
-            step = std::make_unique<ui::CImportStep>();
-        }
-        const ui::CUserAction action(doc_, std::move(step));
+        const ui::CUserAction action(
+            doc_, paste ? ui::PlainMenuText(ui::cmd::kPasteText) : ui::Text(ui::sid::kStepImport));
         (void)doc_.Apply(plan.commands);
     }
     if (!plan.channels.empty()) {

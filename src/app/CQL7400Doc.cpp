@@ -21,9 +21,7 @@
 #include "document/ReadBackup.h"
 #include "model/CSettingsStore.h"
 #include "model/SettingsKeys.h"
-#include "ui/CDtmfAutoDialStep.h"
 #include "ui/CPortSettingsDlg.h"
-#include "ui/CSettingSheetStep.h"
 #include "ui/CUserAction.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
@@ -67,8 +65,7 @@ std::vector<std::string> CQL7400Doc::Apply(std::span<const std::string> commands
     // A change that comes with no user action of its own is a step of its own.
     std::unique_ptr<ui::CUserAction> own;
     if (!history_.InAction()) {
-        own = std::make_unique<ui::CUserAction>(
-            *this, std::make_unique<ui::CDataSetStep>(ui::Text(ui::sid::kStepChange)));
+        own = std::make_unique<ui::CUserAction>(*this, ui::Text(ui::sid::kStepChange));
     }
     std::vector<std::string> answers;
     answers.reserve(commands.size());
@@ -354,12 +351,12 @@ void CQL7400Doc::OnCloneInformation() {
 }
 
 void CQL7400Doc::OnCommonSetting() {
-    const ui::CUserAction action(*this, std::make_unique<ui::CSettingSheetStep>());
+    const ui::CUserAction action(*this, ui::PlainMenuText(ui::cmd::kCommonSetting));
     ui::RunCommonSettingSheet(*this, window_);
 }
 
 void CQL7400Doc::OnDtmfAutoDial() {
-    const ui::CUserAction action(*this, std::make_unique<ui::CDtmfAutoDialStep>());
+    const ui::CUserAction action(*this, ui::PlainMenuText(ui::cmd::kDtmfAutoDial));
     ui::RunDtmfAutodial(*this, window_);
 }
 

@@ -17,13 +17,21 @@
 #include "ui/ChannelChoices.h"
 #include "ui/ChannelRow.h"
 #include "ui/QtChild.h"
+#include "ui/StepNames.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
 
 namespace {
-constexpr std::array<const char*, 3> kToneModeTexts = {"OFF", "TONE", "TSQL"};
-constexpr std::array<const char*, 3> kModeTexts = {"FM", "AM", "NarrowFM"};
+// The tone modes and modes a channel can be given, with the texts Edit Memory shows for them.
+constexpr std::array<std::pair<ToneMode, int>, 3> kToneModes = {
+    {{ToneMode::kOff, sid::kToneOff},
+     {ToneMode::kTone, sid::kToneTone},
+     {ToneMode::kTsql, sid::kToneTsql}}};
+constexpr std::array<std::pair<ChannelMode, int>, 3> kModes = {
+    {{ChannelMode::kFm, sid::kModeFm},
+     {ChannelMode::kAm, sid::kModeAm},
+     {ChannelMode::kNarrowFm, sid::kModeNarrowFm}}};
 constexpr int kColumns = 2;
 
 // The fields as the dialog lays them out, row by row, with their group titles.
@@ -37,6 +45,24 @@ constexpr std::array<std::pair<ChannelField, int>, CBulkEditDlg::kFieldCount> kL
     {ChannelField::kMode, sid::kBulkMode},
     {ChannelField::kSkip, sid::kBulkSkip},
 }};
+
+// A list of the texts of entries, each holding its value.
+template <typename Value, std::size_t N>
+QComboBox* MakeValueList(const std::array<std::pair<Value, int>, N>& entries, QWidget* parent) {
+    auto* list = MakeChild<QComboBox>(parent);
+    for (const auto& [value, text] : entries) list->addItem(Text(text), static_cast<int>(value));
+    return list;
+}
+
+template <typename Value>
+void SelectValue(QComboBox& list, Value value) {
+    list.setCurrentIndex(std::max(0, list.findData(static_cast<int>(value))));
+}
+
+template <typename Value>
+Value SelectedValue(const QComboBox& list) {
+    return static_cast<Value>(list.currentData().toInt());
+}
 
 std::size_t Slot(ChannelField field) {
     return static_cast<std::size_t>(field);
@@ -68,7 +94,7 @@ CBulkEditDlg::CBulkEditDlg(CRadioCommands& radio, Band band, const std::vector<u
 }
 
 void CBulkEditDlg::BuildControls() {
-    const QString bandName = Text(band_ == Band::kVhf ? sid::kVhfBand : sid::kUhfBand);
+    const QString bandName = BandName(band_);
     auto* summary = MakeChild<QLabel>(
         Text(sid::kBulkEditSummary).arg(static_cast<qulonglong>(channels_.size())).arg(bandName),
         this);
@@ -95,7 +121,7 @@ void CBulkEditDlg::BuildControls() {
                 control = offset_;
                 break;
             case ChannelField::kToneMode:
-                control = toneMode_ = MakeList(kToneModeTexts, group);
+                control = toneMode_ = MakeValueList(kToneModes, group);
                 break;
             case ChannelField::kRepeaterTone:
                 control = repeaterTone_ = MakeList(kToneTexts, group);
@@ -107,7 +133,7 @@ void CBulkEditDlg::BuildControls() {
                 control = step_ = MakeList(kStepTexts, group);
                 break;
             case ChannelField::kMode:
-                control = mode_ = MakeList(kModeTexts, group);
+                control = mode_ = MakeValueList(kModes, group);
                 break;
             case ChannelField::kSkip:
                 control = skip_ = MakeList(kSkipTexts, group);
@@ -150,15 +176,11 @@ void CBulkEditDlg::BuildControls() {
 void CBulkEditDlg::Show(const ChannelEdit& edit) {
     SelectByPrefix(*duplex_, edit.duplex);
     offset_->setText(ToQString(edit.offset));
-    toneMode_->setCurrentIndex(edit.toneMode == ToneMode::kTone   ? 1
-                               : edit.toneMode == ToneMode::kTsql ? 2
-                                                                  : 0);
+    SelectValue(*toneMode_, edit.toneMode);
     SelectByPrefix(*repeaterTone_, edit.repeaterTone);
     SelectByPrefix(*squelchTone_, edit.squelchTone);
     SelectByPrefix(*step_, edit.tuningStep);
-    mode_->setCurrentIndex(edit.mode == ChannelMode::kAm         ? 1
-                           : edit.mode == ChannelMode::kNarrowFm ? 2
-                                                                 : 0);
+    SelectValue(*mode_, edit.mode);
     SelectByPrefix(*skip_, edit.skip);
 }
 
@@ -170,15 +192,11 @@ ChannelEdit CBulkEditDlg::Values() const {
     ChannelEdit edit;
     edit.duplex = Selected(*duplex_);
     edit.offset = offset_->text().trimmed().toStdString();
-    const int tone = toneMode_->currentIndex();
-    edit.toneMode = tone == 1 ? ToneMode::kTone : tone == 2 ? ToneMode::kTsql : ToneMode::kOff;
+    edit.toneMode = SelectedValue<ToneMode>(*toneMode_);
     edit.repeaterTone = Selected(*repeaterTone_);
     edit.squelchTone = Selected(*squelchTone_);
     edit.tuningStep = Selected(*step_);
-    const int mode = mode_->currentIndex();
-    edit.mode = mode == 1   ? ChannelMode::kAm
-                : mode == 2 ? ChannelMode::kNarrowFm
-                            : ChannelMode::kFm;
+    edit.mode = SelectedValue<ChannelMode>(*mode_);
     edit.skip = Selected(*skip_);
     return edit;
 }
@@ -219,9 +237,8 @@ QString CBulkEditDlg::Refusal(const ChannelEdit& edit, const std::vector<Channel
         for (const ChannelField field : fields) {
             if (radio_.Query(check + FieldAssignment(edit, field)) == "OK") continue;
             return Text(sid::kBulkRefused)
-                .arg(Text(band_ == Band::kVhf ? sid::kVhfBand : sid::kUhfBand),
-                     ToQString(ChannelLabel(channel)), WithoutMnemonic(Text(TitleOf(field))),
-                     ShownValue(field));
+                .arg(BandName(band_), ToQString(ChannelLabel(channel)),
+                     WithoutMnemonic(Text(TitleOf(field))), ShownValue(field));
         }
     }
     return {};

@@ -29,7 +29,6 @@ class CBulkEditDlg final : public QDialog {
     Q_OBJECT
   public:
     static constexpr std::size_t kFieldCount = 8;
-    static constexpr int kOffsetLength = 9;
 
     CBulkEditDlg(CRadioCommands& radio, Band band, const std::vector<unsigned>& channels,
                  CUserPrompts& prompts, QWidget* parent);

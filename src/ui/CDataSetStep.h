@@ -10,8 +10,8 @@ namespace ql::ui {
 // One step of the undo history: a user action's change of the data set, named for the Edit
 // menu ("Undo Paste"). The action has already happened when the step joins the history, so
 // the first redo does nothing; later ones make the change again, and undo takes it back.
-// Each kind of action has its own subclass, which names it.
-class CDataSetStep : public QUndoCommand {
+// Named after the action: a command's menu text, or one of StepNames.
+class CDataSetStep final : public QUndoCommand {
   public:
     // Puts the values before (after = false) or after a change back into the data set.
     using PutBack = std::function<void(const CRigChange& change, bool after)>;

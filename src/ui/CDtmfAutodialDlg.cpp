@@ -21,7 +21,6 @@
 #include "ui/QtChild.h"
 #include "ui/SettingTexts.h"
 #include "ui/StringTable.h"
-#include "ui/TextMap.h"
 
 namespace ql::ui {
 

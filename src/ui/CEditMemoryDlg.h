@@ -24,7 +24,6 @@ class CEditMemoryDlg final : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kFrequencyLength = 11;
-    static constexpr int kOffsetLength = 9;
     static constexpr int kNameLength = 8;
 
     CEditMemoryDlg(CRadioCommands& radio, Band band, unsigned channel, QWidget* parent);

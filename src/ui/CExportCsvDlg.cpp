@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/QtChild.h"
+#include "ui/StepNames.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
@@ -18,9 +19,7 @@ CExportCsvDlg::CExportCsvDlg(Band band, std::size_t selectedRows, QWidget* paren
     auto* group = MakeChild<QGroupBox>(Text(sid::kExportWhat), this);
     auto* choices = MakeChild<QVBoxLayout>(group);
     selected_ = MakeChild<QRadioButton>(Text(sid::kExportSelected).arg(selectedRows), group);
-    band_ = MakeChild<QRadioButton>(
-        Text(sid::kExportBand).arg(Text(band == Band::kVhf ? sid::kVhfBand : sid::kUhfBand)),
-        group);
+    band_ = MakeChild<QRadioButton>(Text(sid::kExportBand).arg(BandName(band)), group);
     both_ = MakeChild<QRadioButton>(Text(sid::kExportBoth), group);
     for (QRadioButton* choice : {selected_, band_, both_}) choices->addWidget(choice);
     selected_->setEnabled(selectedRows > 1);

@@ -10,6 +10,7 @@
 #include "desktop/QtText.h"
 #include "ui/ChannelRow.h"
 #include "ui/QtChild.h"
+#include "ui/StepNames.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
@@ -69,7 +70,7 @@ const ChannelImportPlan& CImportCsvDlg::Chosen() const {
 
 void CImportCsvDlg::ShowPlan() {
     const ChannelImportPlan& plan = Chosen();
-    const QString band = Text(band_ == Band::kVhf ? sid::kVhfBand : sid::kUhfBand);
+    const QString band = BandName(band_);
     summary_->setText(plan.channels.empty()
                           ? Text(sid::kImportNothing).arg(source_)
                           : Text(sid::kImportSummary).arg(plan.channels.size()).arg(source_, band));

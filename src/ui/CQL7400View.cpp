@@ -18,21 +18,19 @@
 #include "model/ChannelSearch.h"
 #include "model/SettingsKeys.h"
 #include "ui/CBulkEditDlg.h"
-#include "ui/CBulkEditStep.h"
 #include "ui/CChannelListModel.h"
 #include "ui/CChannelRowDelegate.h"
 #include "ui/CEditMemoryDlg.h"
-#include "ui/CEditMemoryStep.h"
 #include "ui/CEmptyChannelFilter.h"
 #include "ui/CFindDlg.h"
 #include "ui/CGoToChannelDlg.h"
 #include "ui/CRadioCommands.h"
-#include "ui/CRowCommandStep.h"
 #include "ui/CUserAction.h"
 #include "ui/CUserPrompts.h"
 #include "ui/CWaitCursor.h"
 #include "ui/ColumnFit.h"
 #include "ui/QtChild.h"
+#include "ui/StepNames.h"
 #include "ui/StringTable.h"
 
 namespace ql::ui {
@@ -220,7 +218,7 @@ void CQL7400View::Send(const char* verb) {
 }
 
 void CQL7400View::SendRowCommand(int command, const char* verb) {
-    const CUserAction action(radio_, std::make_unique<CRowCommandStep>(command));
+    const CUserAction action(radio_, PlainMenuText(command));
     Send(verb);
 }
 
@@ -344,7 +342,7 @@ void CQL7400View::Clear() {
             commands.push_back(Prefix(channel) + "CLEAR");
     }
     {
-        const CUserAction action(radio_, std::make_unique<CRowCommandStep>(cmd::kClear));
+        const CUserAction action(radio_, PlainMenuText(cmd::kClear));
         const CApplying applying(applying_);
         (void)radio_.Apply(commands);
     }
@@ -382,8 +380,7 @@ bool CQL7400View::EditMemory() {
     const unsigned channel = CurrentChannel();
     bool accepted = false;
     {
-        const CUserAction action(radio_,
-                                 std::make_unique<CEditMemoryStep>(model_->ShownBand(), channel));
+        const CUserAction action(radio_, EditMemoryStepName(model_->ShownBand(), channel));
         const CApplying applying(applying_);
         CEditMemoryDlg dialog(radio_, model_->ShownBand(), channel, this);
         accepted = dialog.exec() == QDialog::Accepted;
@@ -444,7 +441,7 @@ bool CQL7400View::BulkEdit() {
     bool accepted = false;
     std::vector<unsigned> changed;
     {
-        const CUserAction action(radio_, std::make_unique<CBulkEditStep>(SelectedInUse()));
+        const CUserAction action(radio_, BulkEditStepName(SelectedInUse()));
         const CApplying applying(applying_);
         CBulkEditDlg dialog(radio_, ShownBand(), channels, prompts_, this);
         accepted = dialog.exec() == QDialog::Accepted;

@@ -79,8 +79,6 @@ class CQL7400View final : public QTableView, public CCommandTarget {
     bool BulkEdit();
 
     [[nodiscard]] CChannelListModel& ListModel() const { return *model_; }
-    // The rows as shown: the list model less the hidden blank channels.
-    [[nodiscard]] CEmptyChannelFilter& ShownRows() const { return *filter_; }
     // Hides or shows the blank memory channels and keeps the choice in the settings.
     void SetHideEmpty(bool hide);
     // The band whose list is shown.

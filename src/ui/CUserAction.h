@@ -12,8 +12,8 @@ namespace ql::ui {
 // step it names, however many Apply calls make it.
 class CUserAction {
   public:
-    CUserAction(CRadioCommands& radio, std::unique_ptr<CDataSetStep> step)
-        : radio_(radio), step_(std::move(step)) {
+    CUserAction(CRadioCommands& radio, const QString& stepName)
+        : radio_(radio), step_(std::make_unique<CDataSetStep>(stepName)) {
         radio_.BeginAction();
     }
     ~CUserAction() { radio_.EndAction(std::move(step_)); }

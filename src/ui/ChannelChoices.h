@@ -21,6 +21,9 @@ inline constexpr std::array<const char*, 50> kToneTexts = {
     "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
 
+// The longest offset the channel dialogs take, in characters ("0.6000" and room to spare).
+inline constexpr int kOffsetLength = 9;
+
 // A selection-only drop-down list of entries, owned by parent.
 template <std::size_t N>
 QComboBox* MakeList(const std::array<const char*, N>& entries, QWidget* parent) {

@@ -161,7 +161,7 @@ inline constexpr int kOutsideUhfBands = 64202;
 inline constexpr int kFrequencyErases = 64203;
 inline constexpr int kFrequencyKept = 64204;
 
-// 64350-64399: the undo history and the list's filter.
+// 64350-64399: the undo history.
 inline constexpr int kUndoNamed = 64350;  // %1: the step's name
 inline constexpr int kRedoNamed = 64351;
 inline constexpr int kStepEditMemory = 64352;  // %1: band, %2: channel label

@@ -37,7 +37,6 @@
 #include "ui/CCommandTarget.h"
 #include "ui/CDtmfAutodialDlg.h"
 #include "ui/CEditMemoryDlg.h"
-#include "ui/CEditMemoryStep.h"
 #include "ui/CFindDlg.h"
 #include "ui/CFixedFontPropertySheet.h"
 #include "ui/CGoToChannelDlg.h"
@@ -55,6 +54,7 @@
 #include "ui/CUserAction.h"
 #include "ui/ChannelListReport.h"
 #include "ui/QtChild.h"
+#include "ui/StepNames.h"
 #include "ui/StringTable.h"
 
 namespace {
@@ -149,8 +149,7 @@ bool SaveChannelList(ql::CQL7400Doc& doc, ql::CMainFrame& frame, ql::ui::CQL7400
 
     // The Edit menu after an Edit Memory OK names the step Undo takes back.
     {
-        const ql::ui::CUserAction action(
-            doc, std::make_unique<ql::ui::CEditMemoryStep>(ql::Band::kVhf, 12));
+        const ql::ui::CUserAction action(doc, ql::ui::EditMemoryStepName(ql::Band::kVhf, 12));
         doc.Apply("CH.MCH_144.12.ALL=APPEAR=ON\tFREQUENCY=145.6000\tNAME=REPEATER");
     }
     for (QAction* menuAction : frame.menuBar()->actions()) {

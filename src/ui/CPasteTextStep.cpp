@@ -1,9 +1,0 @@
-#include "ui/CPasteTextStep.h"
-
-#include "ui/StringTable.h"
-
-namespace ql::ui {
-
-CPasteTextStep::CPasteTextStep() : CDataSetStep(PlainMenuText(cmd::kPasteText)) {}
-
-}  // namespace ql::ui
